@@ -1,0 +1,24 @@
+# zeb_test_program(<program> TESTS <test>... [SOURCES <src>...] [LIBRARIES <lib>...])
+#
+# Builds a test program from the common test driver and a registry of the
+# named tests, in the order given. Each test is a free function
+#   int <test>(int argc, char* argv[])
+# defined in one of the sources.
+set(ZEB_DRIVER_DIR ${CMAKE_CURRENT_LIST_DIR}/../Testing/Driver)
+
+function(zeb_test_program program)
+  cmake_parse_arguments(ARG "" "" "TESTS;SOURCES;LIBRARIES" ${ARGN})
+  if(NOT ARG_TESTS)
+    message(FATAL_ERROR "zeb_test_program(${program}): no TESTS given")
+  endif()
+  set(ZEB_TEST_DECLARATIONS "")
+  set(ZEB_TEST_ENTRIES "")
+  foreach(test IN LISTS ARG_TESTS)
+    string(APPEND ZEB_TEST_DECLARATIONS "int ${test}(int argc, char* argv[]);\n")
+    string(APPEND ZEB_TEST_ENTRIES "  {\"${test}\", ${test}},\n")
+  endforeach()
+  set(registry ${CMAKE_CURRENT_BINARY_DIR}/${program}Registry.cxx)
+  configure_file(${ZEB_DRIVER_DIR}/TestRegistry.cxx.in ${registry} @ONLY)
+  add_executable(${program} ${registry} ${ARG_SOURCES})
+  target_link_libraries(${program} PRIVATE zebTestDriver ${ARG_LIBRARIES})
+endfunction()

@@ -1,0 +1,148 @@
+// The test driver's selection, messages and exit status, seen from outside
+// through a probe program whose registry is
+//   0 ProbeAlpha, 1 ProbeAlphaBeta, 2 ProbeBeta, 3 ExitWith, 4 CrashOnPurpose.
+#include "RunProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace
+{
+const char* const testList = "Available tests:\n"
+                             "  0. ProbeAlpha\n"
+                             "  1. ProbeAlphaBeta\n"
+                             "  2. ProbeBeta\n"
+                             "  3. ExitWith\n"
+                             "  4. CrashOnPurpose\n";
+
+ProcessResult Probe(std::vector<std::string> args, const std::string& input = "")
+{
+  args.insert(args.begin(), DRIVER_PROBE);
+  ProcessOptions options;
+  options.input = input;
+  return RunProcess(args, options);
+}
+}
+
+TEST(Driver, ExactNameInAnyCaseWithArgumentsAsTyped)
+{
+  ProcessResult r = Probe({"PROBEalphaBETA", "one", "-D", "", "two words"});
+  EXPECT_EQ(r.out, "ProbeAlphaBeta argc=5\n"
+                   "argv[0]=PROBEalphaBETA\n"
+                   "argv[1]=one\n"
+                   "argv[2]=-D\n"
+                   "argv[3]=\n"
+                   "argv[4]=two words\n"
+                   "argv[5] is null\n");
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.exitStatus, 0);
+
+  r = Probe({"probealpha"});
+  EXPECT_EQ(r.out, "ProbeAlpha argc=1\nargv[0]=probealpha\nargv[1] is null\n");
+  EXPECT_EQ(r.exitStatus, 0);
+}
+
+TEST(Driver, FragmentWithoutDashRIsNotAName)
+{
+  ProcessResult r = Probe({"ProbeAlph"});
+  EXPECT_EQ(r.out, std::string(testList) + "Failed: ProbeAlph is an invalid test name.\n");
+  EXPECT_EQ(r.exitStatus, 255);
+  EXPECT_EQ(r.err, "");
+}
+
+TEST(Driver, SubstringModeFirstMatchWins)
+{
+  // "alpha" occurs in positions 0 and 1; position 0 wins.
+  ProcessResult r = Probe({"-R", "ALPHA", "x"});
+  EXPECT_EQ(r.out, "ProbeAlpha argc=2\nargv[0]=ALPHA\nargv[1]=x\nargv[2] is null\n");
+  EXPECT_EQ(r.exitStatus, 0);
+
+  // "beta" occurs in positions 1 and 2; position 1 wins.
+  r = Probe({"-R", "beta"});
+  EXPECT_EQ(r.out, "ProbeAlphaBeta argc=1\nargv[0]=beta\nargv[1] is null\n");
+
+  r = Probe({"-R", "obeB"});
+  EXPECT_EQ(r.out, "ProbeBeta argc=1\nargv[0]=obeB\nargv[1] is null\n");
+}
+
+TEST(Driver, SubstringModeFailures)
+{
+  ProcessResult r = Probe({"-R"});
+  EXPECT_EQ(r.out, "-R needs an additional parameter.\n");
+  EXPECT_EQ(r.exitStatus, 255);
+
+  r = Probe({"-R", "nothing"});
+  EXPECT_EQ(r.out, std::string(testList) + "Failed: -R is an invalid test name.\n");
+  EXPECT_EQ(r.exitStatus, 255);
+
+  // "-R" is case-sensitive: "-r" is taken as a test name.
+  r = Probe({"-r", "alpha"});
+  EXPECT_EQ(r.out, std::string(testList) + "Failed: -r is an invalid test name.\n");
+  EXPECT_EQ(r.exitStatus, 255);
+
+  // "-R" must be the whole argument.
+  r = Probe({"-RR", "alpha"});
+  EXPECT_EQ(r.out, std::string(testList) + "Failed: -RR is an invalid test name.\n");
+  EXPECT_EQ(r.err, "");
+}
+
+TEST(Driver, InteractiveChoice)
+{
+  const std::string prompt = std::string(testList) + "To run a test, enter the test number: ";
+
+  ProcessResult r = Probe({}, "2\n");
+  EXPECT_EQ(r.out, prompt + "ProbeBeta argc=0\nargv[0] is null\n");
+  EXPECT_EQ(r.exitStatus, 0);
+
+  r = Probe({}, "  0");
+  EXPECT_EQ(r.out, prompt + "ProbeAlpha argc=0\nargv[0] is null\n");
+
+  r = Probe({}, "5\n");
+  EXPECT_EQ(r.out, prompt + "  5 is an invalid test number.\n");
+  EXPECT_EQ(r.exitStatus, 255);
+
+  r = Probe({}, "-1\n");
+  EXPECT_EQ(r.out, prompt + " -1 is an invalid test number.\n");
+  EXPECT_EQ(r.exitStatus, 255);
+
+  r = Probe({}, "1234\n");
+  EXPECT_EQ(r.out, prompt + "1234 is an invalid test number.\n");
+
+  r = Probe({}, "x\n");
+  EXPECT_EQ(r.out, prompt + "Couldn't parse that input as a number\n");
+  EXPECT_EQ(r.exitStatus, 255);
+
+  r = Probe({}, "");
+  EXPECT_EQ(r.out, prompt + "Couldn't parse that input as a number\n");
+  EXPECT_EQ(r.exitStatus, 255);
+  EXPECT_EQ(r.err, "");
+}
+
+TEST(Driver, TestResultBecomesExitStatus)
+{
+  EXPECT_EQ(Probe({"ExitWith", "0"}).exitStatus, 0);
+  EXPECT_EQ(Probe({"ExitWith", "1"}).exitStatus, 1);
+  EXPECT_EQ(Probe({"exitwith", "7"}).exitStatus, 7);
+  EXPECT_EQ(Probe({"-R", "exit", "42"}).exitStatus, 42);
+}
+
+TEST(Driver, OutOfMemoryWhileMatchingEndsWithMinusOne)
+{
+  ProcessOptions options;
+  options.setEnv = {"ZEB_FAIL_MALLOC=1"};
+  ProcessResult r = RunProcess({DRIVER_PROBE, "ProbeAlpha"}, options);
+  EXPECT_EQ(r.out, "Out of memory while matching test names\n");
+  EXPECT_EQ(r.exitStatus, 255);
+}
+
+TEST(Driver, CrashPrintsStackTraceAndDiesBySignal)
+{
+  ProcessResult r = Probe({"CrashOnPurpose"});
+  EXPECT_EQ(r.signal, SIGSEGV);
+  EXPECT_NE(r.err.find("Process received signal 11 (Segmentation fault)"), std::string::npos)
+    << r.err;
+  EXPECT_NE(r.err.find("Stack trace:\n"), std::string::npos);
+  // The trace names the frames of the crashing program.
+  EXPECT_NE(r.err.find("driver_probe"), std::string::npos) << r.err;
+}

@@ -1,0 +1,39 @@
+// Runs a program as a child process, feeding its standard input and
+// collecting its standard output, standard error and how it ended.
+#ifndef ZEB_TESTS_RUN_PROCESS_H
+#define ZEB_TESTS_RUN_PROCESS_H
+
+#include <string>
+#include <vector>
+
+struct ProcessResult
+{
+  std::string out;
+  std::string err;
+  int exitStatus = -1;  // 0-255 when the process exited, else -1
+  int signal = 0;       // the signal that ended it, else 0
+};
+
+struct ProcessOptions
+{
+  std::string input;                  // written to standard input, then closed
+  std::vector<std::string> setEnv;    // "NAME=value" entries added to the environment
+  std::vector<std::string> unsetEnv;  // names removed from the environment
+  std::string workingDirectory;       // empty: the caller's
+};
+
+// args[0] is the program path; it is also passed as argument 0.
+ProcessResult RunProcess(const std::vector<std::string>& args,
+                         const ProcessOptions& options = ProcessOptions());
+
+// Reads a whole file; an unreadable file gives the empty string and sets
+// *found (when given) to false.
+std::string ReadFile(const std::string& path, bool* found = nullptr);
+
+// Writes a whole file; returns false on failure.
+bool WriteFile(const std::string& path, const std::string& text);
+
+// A new, empty directory below the system's temporary directory.
+std::string MakeTempDirectory();
+
+#endif
