@@ -22,3 +22,12 @@ function(zeb_test_program program)
   add_executable(${program} ${registry} ${ARG_SOURCES})
   target_link_libraries(${program} PRIVATE zebTestDriver ${ARG_LIBRARIES})
 endfunction()
+
+# zeb_add_program_test(<name> <program> [<arg>...])
+#
+# Registers one run of a test program with CTest. The run fails on a non-zero
+# exit status and on a leak report from the toolkit's leak tracking.
+function(zeb_add_program_test name program)
+  add_test(NAME ${name} COMMAND ${program} ${ARGN})
+  set_tests_properties(${name} PROPERTIES FAIL_REGULAR_EXPRESSION "Leaks detected")
+endfunction()

@@ -1,0 +1,74 @@
+// Counting of live toolkit objects by class, and the leak report.
+#include "zebDebugLeaks.h"
+
+#include "zebModuleInit.h"
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <unordered_map>
+
+namespace
+{
+struct LeakTable
+{
+  int managers = 0;
+  std::unordered_map<const zebObjectBase*, std::string> live;
+};
+
+// Never destroyed: objects may still be destroyed from exit functions that
+// run after static destructors.
+LeakTable& Table()
+{
+  static LeakTable* table = new LeakTable;
+  return *table;
+}
+
+void Report(const std::unordered_map<const zebObjectBase*, std::string>& live)
+{
+  std::map<std::string, int> countByClass;
+  for (const auto& entry : live)
+  {
+    ++countByClass[entry.second];
+  }
+  fprintf(stderr, "Leaks detected: toolkit objects still alive when leak tracking ended\n");
+  for (const auto& entry : countByClass)
+  {
+    fprintf(stderr, "  %s: %d\n", entry.first.c_str(), entry.second);
+  }
+}
+}
+
+void zebDebugLeaks::ConstructClass(const zebObjectBase* object, const char* className)
+{
+  LeakTable& table = Table();
+  if (table.managers > 0)
+  {
+    table.live[object] = className;
+  }
+}
+
+void zebDebugLeaks::DestructClass(const zebObjectBase* object)
+{
+  Table().live.erase(object);
+}
+
+zebDebugLeaksManager::zebDebugLeaksManager()
+{
+  zebModuleInit::Trace("construct leak-tracking holder", "");
+  ++Table().managers;
+}
+
+zebDebugLeaksManager::~zebDebugLeaksManager()
+{
+  zebModuleInit::Trace("destroy leak-tracking holder", "");
+  LeakTable& table = Table();
+  if (--table.managers == 0)
+  {
+    if (!table.live.empty())
+    {
+      Report(table.live);
+    }
+    table.live.clear();
+  }
+}

@@ -1,0 +1,26 @@
+// Leak tracking of toolkit objects. While at least one zebDebugLeaksManager
+// is alive, every toolkit object is counted by class from its construction
+// to its destruction; when the last manager goes and objects remain, a report
+// is printed on standard error. Its first line starts with "Leaks detected".
+#ifndef ZEB_DEBUG_LEAKS_H
+#define ZEB_DEBUG_LEAKS_H
+
+class zebObjectBase;
+
+class zebDebugLeaks
+{
+public:
+  static void ConstructClass(const zebObjectBase* object, const char* className);
+  static void DestructClass(const zebObjectBase* object);
+};
+
+class zebDebugLeaksManager
+{
+public:
+  zebDebugLeaksManager();
+  ~zebDebugLeaksManager();
+  zebDebugLeaksManager(const zebDebugLeaksManager&) = delete;
+  zebDebugLeaksManager& operator=(const zebDebugLeaksManager&) = delete;
+};
+
+#endif
