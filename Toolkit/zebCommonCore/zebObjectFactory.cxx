@@ -26,23 +26,26 @@ std::vector<Registration>& Registrations()
 zebObjectBase* zebObjectFactory::CreateInstance(const char* className)
 {
   const std::vector<Registration>& registrations = Registrations();
-  for (auto it = registrations.rbegin(); it != registrations.rend(); ++it)
+  auto found = registrations.rbegin();
+  while (found != registrations.rend() && found->className != className)
   {
-    if (it->className != className)
-    {
-      continue;
-    }
-    zebObjectBase* made = it->create();
-    if (made && !made->IsA(className))
-    {
-      fprintf(stderr, "zebObjectFactory: %s registered for %s made a %s; refused\n",
-              it->owner.c_str(), className, made->GetClassName());
-      made->Delete();
-      return nullptr;
-    }
-    return made;
+    ++found;
   }
-  return nullptr;
+  if (found == registrations.rend())
+  {
+    return nullptr;
+  }
+  // Copied out: a create function may itself register or unregister.
+  Registration chosen = *found;
+  zebObjectBase* made = chosen.create();
+  if (made && !made->IsA(className))
+  {
+    fprintf(stderr, "zebObjectFactory: %s registered for %s made a %s; refused\n",
+            chosen.owner.c_str(), className, made->GetClassName());
+    made->Delete();
+    return nullptr;
+  }
+  return made;
 }
 
 zebObjectBase* zebObjectFactory::CreateAbstract(const char* className)
