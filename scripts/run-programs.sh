@@ -12,3 +12,5 @@ run() {
   echo "==> $*"
   "$@"
 }
+run "$bin/animation_tests" ObriskCoreAnimationPrintSelf
+run "$bin/common_tests" ObriskCoreCommonPrintSelf
