@@ -18,7 +18,7 @@ public:
 protected:
   zebProbeAbstractWriter() = default;
 };
-zebAbstractNewMacro(zebProbeAbstractWriter)
+zebAbstractNewMacro(zebProbeAbstractWriter);
 
 static const zebPrintSelfClass classes[] = {
   ZEB_PRINT_SELF_CLASS(zebStringList),

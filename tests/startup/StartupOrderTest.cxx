@@ -34,6 +34,12 @@ struct StartupRow
   std::vector<Registration> registrations;  // in static initialisation order
 };
 
+// Names a row in test listings.
+void PrintTo(const StartupRow& row, std::ostream* os)
+{
+  *os << row.program;
+}
+
 // For rows whose test reads data files.
 const std::string dataRoot = ZEB_SOURCE_DIR "/ZEBData";
 

@@ -17,7 +17,7 @@ public:
 protected:
   zebLeakProbeWidget() = default;
 };
-zebStandardNewMacro(zebLeakProbeWidget)
+zebStandardNewMacro(zebLeakProbeWidget);
 
 class zebLeakProbeGadget : public zebObjectBase
 {
@@ -29,7 +29,7 @@ public:
 protected:
   zebLeakProbeGadget() = default;
 };
-zebStandardNewMacro(zebLeakProbeGadget)
+zebStandardNewMacro(zebLeakProbeGadget);
 
 static zebObjectBase* keptAlive[4];
 

@@ -36,7 +36,7 @@ protected:
 
   int Value = 7;
 };
-zebStandardNewMacro(zebProbeCounted)
+zebStandardNewMacro(zebProbeCounted);
 
 // An abstract class whose implementation, zebProbeSquare, comes from the
 // zebProbeShapes module.
@@ -51,7 +51,7 @@ public:
 protected:
   zebProbeShape() = default;
 };
-zebAbstractNewMacro(zebProbeShape)
+zebAbstractNewMacro(zebProbeShape);
 
 class zebProbeSquare : public zebProbeShape
 {
@@ -64,7 +64,7 @@ public:
 protected:
   zebProbeSquare() = default;
 };
-zebStandardNewMacro(zebProbeSquare)
+zebStandardNewMacro(zebProbeSquare);
 
 static zebObjectBase* NewSquare()
 {
