@@ -18,7 +18,9 @@ public:
 
 // Defines <module>_AutoInit_Construct and <module>_AutoInit_Destruct.
 // registerImplementations may be null for a module that supplies nothing
-// through the factory.
+// through the factory; it registers each implementation on behalf of the
+// module, zebObjectFactory::RegisterOverride(className, create, "<module>"),
+// so that the last destruct removes them.
 #define ZEB_MODULE_AUTOINIT(module, registerImplementations)                                      \
   void module##_AutoInit_Construct()                                                               \
   {                                                                                                \

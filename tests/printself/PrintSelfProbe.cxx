@@ -1,5 +1,6 @@
-// A print-self test over a list that holds an abstract class whose module is
-// never initialised, so that its New gives no instance.
+// Print-self tests over probe lists: one holds an abstract class whose module
+// is never initialised, so that its New gives no instance; the other shows
+// how many instances are alive while each one is printed.
 #include <zebObjectFactory.h>
 #include <zebOBXML.h>
 #include <zebPrintSelf.h>
@@ -29,4 +30,50 @@ static const zebPrintSelfClass classes[] = {
 int PrintSelfWithoutInstance(int, char*[])
 {
   return zebPrintEachClass(classes);
+}
+
+// Counts its live instances and prints the count, so that a print-self run
+// shows whether an instance was released before the next was created.
+class zebProbeLiveCounter : public zebObjectBase
+{
+  zebTypeMacro(zebProbeLiveCounter, zebObjectBase);
+
+public:
+  static zebProbeLiveCounter* New();
+  void PrintSelf(std::ostream& os, zebIndent indent) override
+  {
+    this->Superclass::PrintSelf(os, indent);
+    os << indent << "Live Instances: " << liveInstances << "\n";
+  }
+
+protected:
+  zebProbeLiveCounter() { ++liveInstances; }
+  ~zebProbeLiveCounter() override { --liveInstances; }
+
+  static int liveInstances;
+};
+zebStandardNewMacro(zebProbeLiveCounter);
+int zebProbeLiveCounter::liveInstances = 0;
+
+class zebProbeOtherLiveCounter : public zebProbeLiveCounter
+{
+  zebTypeMacro(zebProbeOtherLiveCounter, zebProbeLiveCounter);
+
+public:
+  static zebProbeOtherLiveCounter* New();
+
+protected:
+  zebProbeOtherLiveCounter() = default;
+};
+zebStandardNewMacro(zebProbeOtherLiveCounter);
+
+static const zebPrintSelfClass counters[] = {
+  ZEB_PRINT_SELF_CLASS(zebProbeLiveCounter),
+  ZEB_PRINT_SELF_CLASS(zebProbeOtherLiveCounter),
+  ZEB_PRINT_SELF_CLASS(zebProbeLiveCounter),
+  {nullptr, nullptr}};
+
+int PrintSelfOneAtATime(int, char*[])
+{
+  return zebPrintEachClass(counters);
 }

@@ -141,3 +141,19 @@ TEST(PrintSelf, ClassWithoutInstanceIsNamedAndFailsTheTest)
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
   EXPECT_EQ(r.err.find("Leaks detected"), std::string::npos);
 }
+
+TEST(PrintSelf, EachInstanceIsReleasedBeforeTheNextIsCreated)
+{
+  ProcessResult r = RunProgram(PRINT_SELF_PROBE, {"PrintSelfOneAtATime"});
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(WithoutAddresses(r.out), "zebProbeLiveCounter (ADDRESS)\n"
+                                     "  Reference Count: 1\n"
+                                     "  Live Instances: 1\n"
+                                     "zebProbeOtherLiveCounter (ADDRESS)\n"
+                                     "  Reference Count: 1\n"
+                                     "  Live Instances: 1\n"
+                                     "zebProbeLiveCounter (ADDRESS)\n"
+                                     "  Reference Count: 1\n"
+                                     "  Live Instances: 1\n");
+}

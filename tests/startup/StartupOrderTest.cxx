@@ -52,7 +52,8 @@ const std::vector<Registration> renderingRegistrations = {
   Group({"zebRenderingVolumeOpenGL"}),
   Group({"zebRenderingContextOpenGL"})};
 
-// One row per test program.
+// One row per test program: its name, the arguments of a run of one of its
+// tests, and its registrations in the order its test sources make them.
 const StartupRow startupTable[] = {
   {"animation_tests", {"ObriskCoreAnimationPrintSelf"}, renderingRegistrations},
   {"common_tests", {"ObriskCoreCommonPrintSelf"}, {}},
