@@ -12,3 +12,7 @@ run() {
   echo "==> $*"
   "$@"
 }
+mkdir -p build/default/run-programs
+run "$bin/zebWrapPythonInit" Toolkit/zebCommonCorePython/zebCommonCorePython.list \
+  build/default/run-programs/zebCommonCorePythonInit.cxx \
+  build/default/run-programs/zebCommonCorePythonInitImpl.cxx
