@@ -6,7 +6,6 @@
 #include "zebWrapPythonInitText.h"
 
 #include <cstdio>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -19,28 +18,23 @@ static int readInput(const char* inputPath, std::string& libName, std::vector<st
     fprintf(stderr, "Input file %s could not be opened\n", inputPath);
     return 1;
   }
-  ListFileResult result = ListFileReadFailed;
-  try
-  {
-    result = readListFile(input, libName, names);
-  }
-  catch (const std::bad_alloc&)
-  {
-    fclose(input);
-    throw;
-  }
+  ListFileResult result = readListFile(input, libName, names);
   fclose(input);
-  if (result == ListFileEmpty)
+  switch (result)
   {
-    fprintf(stderr, "Error getting libName\n");
-    return 1;
+    case ListFileRead:
+      return 0;
+    case ListFileEmpty:
+      fprintf(stderr, "Error getting libName\n");
+      return 1;
+    case ListFileReadFailed:
+      fprintf(stderr, "Input file %s could not be read\n", inputPath);
+      return 1;
+    case ListFileOutOfMemory:
+      fprintf(stderr, "Out of memory reading input file %s\n", inputPath);
+      return 1;
   }
-  if (result == ListFileReadFailed)
-  {
-    fprintf(stderr, "Input file %s could not be read\n", inputPath);
-    return 1;
-  }
-  return 0;
+  return 1;
 }
 
 // Flushes and closes an output; false when anything written to it was lost.
@@ -92,20 +86,8 @@ int main(int argc, char* argv[])
   }
   std::string libName;
   std::vector<std::string> names;
-  try
+  if (readInput(argv[1], libName, names) != 0)
   {
-    if (readInput(argv[1], libName, names) != 0)
-    {
-      return 1;
-    }
-    if (isCoreModule(libName))
-    {
-      names.push_back("mutable");
-    }
-  }
-  catch (const std::bad_alloc&)
-  {
-    fprintf(stderr, "Out of memory reading input file %s\n", argv[1]);
     return 1;
   }
   return writeOutputs(argv[2], argv[3], libName, names);

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <new>
 
 namespace
 {
@@ -35,9 +36,14 @@ bool readToken(FILE* file, std::string& token)
   }
   return true;
 }
+
+// The whole name as C code sees it, so up to an embedded NUL byte.
+bool isCoreModule(const std::string& libName)
+{
+  return strcmp(libName.c_str(), "zebCommonCorePython") == 0;
 }
 
-ListFileResult readListFile(FILE* file, std::string& libName, std::vector<std::string>& names)
+ListFileResult readNames(FILE* file, std::string& libName, std::vector<std::string>& names)
 {
   if (!readToken(file, libName))
   {
@@ -48,12 +54,28 @@ ListFileResult readListFile(FILE* file, std::string& libName, std::vector<std::s
   {
     names.push_back(token);
   }
-  return ferror(file) ? ListFileReadFailed : ListFileRead;
+  if (ferror(file))
+  {
+    return ListFileReadFailed;
+  }
+  if (isCoreModule(libName))
+  {
+    names.push_back("mutable");
+  }
+  return ListFileRead;
+}
 }
 
-bool isCoreModule(const std::string& libName)
+ListFileResult readListFile(FILE* file, std::string& libName, std::vector<std::string>& names)
 {
-  return strcmp(libName.c_str(), "zebCommonCorePython") == 0;
+  try
+  {
+    return readNames(file, libName, names);
+  }
+  catch (const std::bad_alloc&)
+  {
+    return ListFileOutOfMemory;
+  }
 }
 
 void writeInitFile(const std::string& libName, FILE* file)

@@ -9,18 +9,16 @@
 
 enum ListFileResult
 {
-  ListFileRead,       // the library name and every further token were read
-  ListFileEmpty,      // the file holds no token at all
-  ListFileReadFailed  // the file could not be read to its end
+  ListFileRead,        // the library name and every further token were read
+  ListFileEmpty,       // the file holds no token at all
+  ListFileReadFailed,  // the file could not be read to its end
+  ListFileOutOfMemory  // memory for a name ran out
 };
 
 // Reads a list file: whitespace-separated tokens, the first one the library
-// name, every further one appended to `names` in input order. Throws
-// std::bad_alloc when memory for a name runs out.
+// name, every further one appended to `names` in input order. The core module
+// "zebCommonCorePython" gets "mutable" appended after the names read.
 ListFileResult readListFile(FILE* file, std::string& libName, std::vector<std::string>& names);
-
-// True when the library is the core module, which gets the extra "mutable" entry.
-bool isCoreModule(const std::string& libName);
 
 // Writes the init file: the module entry point "init<libName>".
 void writeInitFile(const std::string& libName, FILE* file);
