@@ -14,3 +14,7 @@ run() {
 }
 run "$bin/animation_tests" ObriskCoreAnimationPrintSelf
 run "$bin/common_tests" ObriskCoreCommonPrintSelf
+mkdir -p build/default/run-programs
+run "$bin/zebWrapPythonInit" Toolkit/zebCommonCorePython/zebCommonCorePython.list \
+  build/default/run-programs/zebCommonCorePythonInit.cxx \
+  build/default/run-programs/zebCommonCorePythonInitImpl.cxx

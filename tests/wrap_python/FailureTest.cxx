@@ -1,0 +1,194 @@
+// How zebWrapPythonInit fails: the message or its silence, the exit status,
+// and what the two output files look like afterwards.
+#include "WrapPythonInitRun.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const char* const oldInit = "previous init file\n";
+const char* const oldImpl = "previous implementation file\n";
+
+// A scratch directory with a valid list file and two outputs holding old text.
+struct Workspace
+{
+  Workspace()
+  {
+    WriteFile(list, "zebDemoPython zebShrink\n");
+    WriteFile(init, oldInit);
+    WriteFile(impl, oldImpl);
+  }
+  void ExpectOutputsUntouched() const
+  {
+    EXPECT_EQ(ReadFile(init), oldInit);
+    EXPECT_EQ(ReadFile(impl), oldImpl);
+  }
+
+  ScratchDirectory scratch;
+  std::string list = scratch.File("zebDemoPython.list");
+  std::string init = scratch.File("Init.cxx");
+  std::string impl = scratch.File("InitImpl.cxx");
+};
+
+ProcessResult Generate(const std::vector<std::string>& args,
+                       const std::vector<std::string>& setEnv = {})
+{
+  return RunProgram(ZEB_WRAP_PYTHON_INIT, args, setEnv);
+}
+
+void ExpectFailure(const ProcessResult& r, const std::string& message)
+{
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.signal, 0);
+  EXPECT_EQ(r.err, message);
+  EXPECT_EQ(r.out, "");
+}
+}
+
+TEST(Failure, FewerThanThreeArgumentsPrintUsage)
+{
+  Workspace w;
+  const std::string usage =
+    std::string("Usage: ") + ZEB_WRAP_PYTHON_INIT + " input_file init_file impl_file\n";
+  ExpectFailure(Generate({}), usage);
+  ExpectFailure(Generate({ w.list }), usage);
+  ExpectFailure(Generate({ w.list, w.init }), usage);
+  w.ExpectOutputsUntouched();
+
+  const std::string fresh = w.scratch.File("fresh.cxx");
+  ExpectFailure(Generate({ w.list, fresh }), usage);
+  EXPECT_FALSE(FileExists(fresh));
+}
+
+TEST(Failure, MissingListFile)
+{
+  Workspace w;
+  const std::string missing = w.scratch.File("no such.list");
+  ExpectFailure(Generate({ missing, w.init, w.impl }),
+                "Input file " + missing + " could not be opened\n");
+  w.ExpectOutputsUntouched();
+
+  const std::string freshInit = w.scratch.File("a.cxx"), freshImpl = w.scratch.File("b.cxx");
+  ExpectFailure(Generate({ missing, freshInit, freshImpl }),
+                "Input file " + missing + " could not be opened\n");
+  EXPECT_FALSE(FileExists(freshInit));
+  EXPECT_FALSE(FileExists(freshImpl));
+}
+
+TEST(Failure, ListFileWithoutTokens)
+{
+  for (const char* list : { "", " ", "\n\n\t \r\n\v\f" })
+  {
+    Workspace w;
+    WriteFile(w.list, list);
+    ExpectFailure(Generate({ w.list, w.init, w.impl }), "Error getting libName\n");
+    w.ExpectOutputsUntouched();
+
+    const std::string freshInit = w.scratch.File("a.cxx"), freshImpl = w.scratch.File("b.cxx");
+    ExpectFailure(Generate({ w.list, freshInit, freshImpl }), "Error getting libName\n");
+    EXPECT_FALSE(FileExists(freshInit));
+    EXPECT_FALSE(FileExists(freshImpl));
+  }
+}
+
+TEST(Failure, UnreadableListFileIsNotAnEmptyList)
+{
+  Workspace w;
+  ExpectFailure(Generate({ w.scratch.path, w.init, w.impl }),
+                "Input file " + w.scratch.path + " could not be read\n");
+  w.ExpectOutputsUntouched();
+}
+
+TEST(Failure, InitFileCannotBeOpenedSilently)
+{
+  Workspace w;
+  ExpectFailure(Generate({ w.list, w.scratch.File("no/such/dir/Init.cxx"), w.impl }), "");
+  w.ExpectOutputsUntouched();
+
+  const std::string freshImpl = w.scratch.File("b.cxx");
+  ExpectFailure(Generate({ w.list, w.scratch.File("no/Init.cxx"), freshImpl }), "");
+  EXPECT_FALSE(FileExists(freshImpl));
+}
+
+TEST(Failure, ImplFileCannotBeOpenedLeavesEmptyInitFile)
+{
+  Workspace w;
+  ExpectFailure(Generate({ w.list, w.init, w.scratch.File("no/such/dir/InitImpl.cxx") }), "");
+  bool found = false;
+  EXPECT_EQ(ReadFile(w.init, &found), "");
+  EXPECT_TRUE(found);
+  EXPECT_EQ(ReadFile(w.impl), oldImpl);
+
+  const std::string freshInit = w.scratch.File("a.cxx");
+  ExpectFailure(Generate({ w.list, freshInit, w.scratch.path }), "");
+  EXPECT_EQ(ReadFile(freshInit, &found), "");
+  EXPECT_TRUE(found);
+}
+
+TEST(Failure, FurtherArgumentsAreIgnored)
+{
+  Workspace w;
+  ASSERT_EQ(Generate({ w.list, w.init, w.impl }).exitStatus, 0);
+  const std::string init = ReadFile(w.init), impl = ReadFile(w.impl);
+  ASSERT_NE(init.find("initzebDemoPython"), std::string::npos);
+
+  const std::string extra = w.scratch.File("extra.cxx");
+  ProcessResult r = Generate({ w.list, w.init, w.impl, extra, "--verbose", "" });
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(ReadFile(w.init), init);
+  EXPECT_EQ(ReadFile(w.impl), impl);
+  EXPECT_FALSE(FileExists(extra));
+}
+
+TEST(Failure, WriteErrorsNameTheFile)
+{
+  Workspace w;
+  ASSERT_EQ(Generate({ w.list, w.init, w.impl }).exitStatus, 0);
+  const std::string init = ReadFile(w.init), impl = ReadFile(w.impl);
+
+  WriteFile(w.impl, oldImpl);
+  ExpectFailure(Generate({ w.list, "/dev/full", w.impl }),
+                "Output file /dev/full could not be written\n");
+  EXPECT_EQ(ReadFile(w.impl), impl);
+
+  WriteFile(w.init, oldInit);
+  ExpectFailure(Generate({ w.list, w.init, "/dev/full" }),
+                "Output file /dev/full could not be written\n");
+  EXPECT_EQ(ReadFile(w.init), init);
+
+  ExpectFailure(Generate({ w.list, "/dev/full", "/dev/full" }),
+                "Output file /dev/full could not be written\n"
+                "Output file /dev/full could not be written\n");
+}
+
+TEST(Failure, OutOfMemoryEndsWithStatusOne)
+{
+  Workspace w;
+  // The probe is the generator with allocations of at least the given size failing.
+  ProcessResult r = RunProgram(
+    ZEB_WRAP_PYTHON_INIT_ALLOC_PROBE, { w.list, w.init, w.impl }, { "ZEB_FAIL_ALLOC_FROM=100000" });
+  ASSERT_EQ(r.exitStatus, 0) << r.err;
+
+  WriteFile(w.list, "zebDemoPython " + std::string(200000, 'n') + "\n");
+  WriteFile(w.init, oldInit);
+  WriteFile(w.impl, oldImpl);
+  ExpectFailure(RunProgram(ZEB_WRAP_PYTHON_INIT_ALLOC_PROBE,
+                           { w.list, w.init, w.impl },
+                           { "ZEB_FAIL_ALLOC_FROM=100000" }),
+                "Out of memory reading input file " + w.list + "\n");
+  w.ExpectOutputsUntouched();
+
+  std::string manyNames = "zebDemoPython";
+  for (int i = 0; i < 20000; ++i)
+  {
+    manyNames += " zebClass" + std::to_string(i);
+  }
+  WriteFile(w.list, manyNames);
+  ExpectFailure(RunProgram(ZEB_WRAP_PYTHON_INIT_ALLOC_PROBE,
+                           { w.list, w.init, w.impl },
+                           { "ZEB_FAIL_ALLOC_FROM=100000" }),
+                "Out of memory reading input file " + w.list + "\n");
+  w.ExpectOutputsUntouched();
+}
