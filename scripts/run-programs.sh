@@ -12,3 +12,4 @@ run() {
   echo "==> $*"
   "$@"
 }
+run "$bin/smrendering_tests" TestTransferFunctionManager
