@@ -79,6 +79,7 @@ int TestTransferFunctionManager(int, char* argv[])
   zebSMProxy* view = proxyManager->NewProxy("views", "RenderView", nullptr);
   if (!view)
   {
+    // Without a view the steps below would call through null.
     return FailedAt(86);
   }
   view->UpdateObjects();
