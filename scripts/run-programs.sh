@@ -18,3 +18,4 @@ mkdir -p build/default/run-programs
 run "$bin/zebWrapPythonInit" Toolkit/zebCommonCorePython/zebCommonCorePython.list \
   build/default/run-programs/zebCommonCorePythonInit.cxx \
   build/default/run-programs/zebCommonCorePythonInitImpl.cxx
+run "$bin/smrendering_tests" TestTransferFunctionManager

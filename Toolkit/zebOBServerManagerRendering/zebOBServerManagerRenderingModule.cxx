@@ -1,5 +1,23 @@
-// Auto-initialisation of the zebOBServerManagerRendering module. It registers nothing with the object
-// factory: none of its classes is reached through an abstract New.
+// Auto-initialisation of the zebOBServerManagerRendering module: it supplies
+// the implementation of the abstract view proxy.
 #include "zebOBServerManagerRenderingModule.h"
 
-ZEB_MODULE_AUTOINIT(zebOBServerManagerRendering, nullptr)
+#include "zebSMRenderViewProxy.h"
+
+#include <zebObjectFactory.h>
+
+namespace
+{
+zebObjectBase* CreateRenderView()
+{
+  return zebSMRenderViewProxy::New();
+}
+
+void RegisterImplementations()
+{
+  zebObjectFactory::RegisterOverride(
+    "zebSMViewProxy", CreateRenderView, "zebOBServerManagerRendering");
+}
+}
+
+ZEB_MODULE_AUTOINIT(zebOBServerManagerRendering, RegisterImplementations)
