@@ -57,6 +57,7 @@ const std::vector<Registration> renderingRegistrations = {
 const StartupRow startupTable[] = {
   {"animation_tests", {"ObriskCoreAnimationPrintSelf"}, renderingRegistrations},
   {"common_tests", {"ObriskCoreCommonPrintSelf"}, {}},
+  {"smrendering_tests", {"TestTransferFunctionManager"}, renderingRegistrations},
 };
 
 std::string ExpectedTrace(const std::vector<Registration>& registrations)
