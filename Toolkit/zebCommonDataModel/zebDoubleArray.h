@@ -11,11 +11,23 @@ class zebDoubleArray : public zebAbstractArray
   zebTypeMacro(zebDoubleArray, zebAbstractArray);
   static zebDoubleArray* New();
 
-  void Allocate(zebIdType values) { this->Values.reserve(static_cast<size_t>(values)); }
-  void InsertNextValue(double value) { this->Values.push_back(value); }
+  void Allocate(zebIdType values)
+  {
+    this->Values.reserve(static_cast<size_t>(values));
+  }
+  void InsertNextValue(double value)
+  {
+    this->Values.push_back(value);
+  }
   // The value at index; an index outside the array throws std::out_of_range.
-  double GetValue(zebIdType index) const { return this->Values.at(static_cast<size_t>(index)); }
-  zebIdType GetNumberOfValues() const override { return static_cast<zebIdType>(this->Values.size()); }
+  double GetValue(zebIdType index) const
+  {
+    return this->Values.at(static_cast<size_t>(index));
+  }
+  zebIdType GetNumberOfValues() const override
+  {
+    return static_cast<zebIdType>(this->Values.size());
+  }
 
   void PrintSelf(std::ostream& os, zebIndent indent) override;
 

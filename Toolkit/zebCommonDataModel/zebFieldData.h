@@ -14,7 +14,10 @@ class zebFieldData : public zebObjectBase
 
   // Adds array, replacing an array of the same name.
   void AddArray(zebAbstractArray* array);
-  int GetNumberOfArrays() const { return static_cast<int>(this->Arrays.size()); }
+  int GetNumberOfArrays() const
+  {
+    return static_cast<int>(this->Arrays.size());
+  }
   // The array at index, or null.
   zebAbstractArray* GetAbstractArray(int index) const;
   // The array called name, or null; index is set to its position, or -1.

@@ -12,7 +12,10 @@ class zebMultiBlockDataSet : public zebDataObject
   zebTypeMacro(zebMultiBlockDataSet, zebDataObject);
   static zebMultiBlockDataSet* New();
 
-  unsigned int GetNumberOfBlocks() const { return static_cast<unsigned int>(this->Blocks.size()); }
+  unsigned int GetNumberOfBlocks() const
+  {
+    return static_cast<unsigned int>(this->Blocks.size());
+  }
   // Grows the set with empty blocks or drops the blocks past the new end.
   void SetNumberOfBlocks(unsigned int blocks);
   // Puts block (may be null) at index, growing the set when needed.
@@ -20,7 +23,10 @@ class zebMultiBlockDataSet : public zebDataObject
   // The block at index, or null when it is empty or past the end.
   zebDataObject* GetBlock(unsigned int index) const;
   // Drops every block.
-  void Initialize() { this->SetNumberOfBlocks(0); }
+  void Initialize()
+  {
+    this->SetNumberOfBlocks(0);
+  }
 
   void PrintSelf(std::ostream& os, zebIndent indent) override;
 

@@ -28,19 +28,37 @@ class zebUnstructuredGrid : public zebDataObject
   static zebUnstructuredGrid* New();
 
   // Point coordinates, three components per point.
-  zebDoubleArray* GetPoints() const { return this->Points; }
+  zebDoubleArray* GetPoints() const
+  {
+    return this->Points;
+  }
   void InsertNextPoint(double x, double y, double z);
-  zebIdType GetNumberOfPoints() const { return this->Points->GetNumberOfTuples(); }
+  zebIdType GetNumberOfPoints() const
+  {
+    return this->Points->GetNumberOfTuples();
+  }
 
   // Adds a cell and gives its id.
   zebIdType InsertNextCell(int type, int size, const zebIdType* pointIds);
-  zebIdType GetNumberOfCells() const { return static_cast<zebIdType>(this->CellTypes.size()); }
-  int GetCellType(zebIdType cellId) const { return this->CellTypes.at(static_cast<size_t>(cellId)); }
+  zebIdType GetNumberOfCells() const
+  {
+    return static_cast<zebIdType>(this->CellTypes.size());
+  }
+  int GetCellType(zebIdType cellId) const
+  {
+    return this->CellTypes.at(static_cast<size_t>(cellId));
+  }
   // The point ids of a cell, in the cell's order.
   std::vector<zebIdType> GetCellPoints(zebIdType cellId) const;
 
-  zebFieldData* GetPointData() const { return this->PointData; }
-  zebFieldData* GetCellData() const { return this->CellData; }
+  zebFieldData* GetPointData() const
+  {
+    return this->PointData;
+  }
+  zebFieldData* GetCellData() const
+  {
+    return this->CellData;
+  }
   zebFieldData* GetAttributes(int kind) override;
 
   void PrintSelf(std::ostream& os, zebIndent indent) override;

@@ -11,14 +11,20 @@ class zebMultiBlockDataSetAlgorithm : public zebObjectBase
   zebTypeMacro(zebMultiBlockDataSetAlgorithm, zebObjectBase);
 
   // The output; never null. Owned by the algorithm.
-  zebMultiBlockDataSet* GetOutput() const { return this->Output; }
+  zebMultiBlockDataSet* GetOutput() const
+  {
+    return this->Output;
+  }
 
   // Empties the output and produces it afresh, unless nothing has changed
   // since the last update.
   void Update();
 
   // Marks the settings as changed, so that the next Update runs.
-  void Modified() { this->UpToDate = false; }
+  void Modified()
+  {
+    this->UpToDate = false;
+  }
 
   void PrintSelf(std::ostream& os, zebIndent indent) override;
 

@@ -19,18 +19,26 @@ static bool ReadCoordinates(int exoid, int64_t dimensions, zebExodusIIMesh& mesh
   {
     return true;
   }
-  return ex_get_coord(exoid, mesh.X.data(), dimensions > 1 ? mesh.Y.data() : nullptr,
+  return ex_get_coord(exoid,
+                      mesh.X.data(),
+                      dimensions > 1 ? mesh.Y.data() : nullptr,
                       dimensions > 2 ? mesh.Z.data() : nullptr) >= 0;
 }
 
-static bool ReadBlock(int exoid, int64_t nodes, zebExodusIIElementBlock& block,
-                      std::string& reason)
+static bool ReadBlock(int exoid, int64_t nodes, zebExodusIIElementBlock& block, std::string& reason)
 {
   char type[MAX_STR_LENGTH + 1] = "";
   int64_t edges = 0, faces = 0, attributes = 0;
   std::string name = "element block " + std::to_string(block.Id);
-  if (ex_get_block(exoid, EX_ELEM_BLOCK, block.Id, type, &block.NumberOfElements,
-                   &block.NodesPerElement, &edges, &faces, &attributes) < 0 ||
+  if (ex_get_block(exoid,
+                   EX_ELEM_BLOCK,
+                   block.Id,
+                   type,
+                   &block.NumberOfElements,
+                   &block.NodesPerElement,
+                   &edges,
+                   &faces,
+                   &attributes) < 0 ||
       block.NumberOfElements < 0 || block.NodesPerElement < 0 ||
       (block.NodesPerElement > 0 && block.NumberOfElements > INT64_MAX / block.NodesPerElement))
   {
@@ -65,8 +73,9 @@ static bool ReadMesh(int exoid, zebExodusIIMesh& mesh, std::string& reason)
   ex_set_int64_status(exoid, EX_ALL_INT64_API);
   char title[MAX_LINE_LENGTH + 1] = "";
   int64_t dimensions = 0, elements = 0, blocks = 0, nodeSets = 0, sideSets = 0;
-  if (ex_get_init(exoid, title, &dimensions, &mesh.NumberOfNodes, &elements, &blocks, &nodeSets,
-                  &sideSets) < 0 ||
+  if (ex_get_init(
+        exoid, title, &dimensions, &mesh.NumberOfNodes, &elements, &blocks, &nodeSets, &sideSets) <
+        0 ||
       mesh.NumberOfNodes < 0 || blocks < 0)
   {
     reason = "cannot read the mesh sizes";

@@ -56,10 +56,10 @@ static int CellTypeOf(const std::string& elementType)
   {
     const char* prefix;
     int type;
-  } types[] = {{"HEX", ZEB_HEXAHEDRON}, {"TET", ZEB_TETRA},   {"WED", ZEB_WEDGE},
-               {"PYR", ZEB_PYRAMID},    {"QUA", ZEB_QUAD},    {"SHE", ZEB_QUAD},
-               {"TRI", ZEB_TRIANGLE},   {"BAR", ZEB_LINE},    {"BEA", ZEB_LINE},
-               {"TRU", ZEB_LINE},       {"SPH", ZEB_VERTEX}, {"CIR", ZEB_VERTEX}};
+  } types[] = { { "HEX", ZEB_HEXAHEDRON }, { "TET", ZEB_TETRA },  { "WED", ZEB_WEDGE },
+                { "PYR", ZEB_PYRAMID },    { "QUA", ZEB_QUAD },   { "SHE", ZEB_QUAD },
+                { "TRI", ZEB_TRIANGLE },   { "BAR", ZEB_LINE },   { "BEA", ZEB_LINE },
+                { "TRU", ZEB_LINE },       { "SPH", ZEB_VERTEX }, { "CIR", ZEB_VERTEX } };
   for (const auto& known : types)
   {
     if (prefix == known.prefix)
@@ -118,7 +118,9 @@ void zebExodusIIReader::RequestData(zebMultiBlockDataSet* output)
   std::string reason;
   if (!zebReadExodusIIMesh(this->FileName.c_str(), mesh, reason))
   {
-    fprintf(stderr, "zebExodusIIReader: cannot read \"%s\": %s\n", this->FileName.c_str(),
+    fprintf(stderr,
+            "zebExodusIIReader: cannot read \"%s\": %s\n",
+            this->FileName.c_str(),
             reason.c_str());
     return;
   }
@@ -142,7 +144,8 @@ void zebExodusIIReader::RequestData(zebMultiBlockDataSet* output)
     }
     if (this->GenerateImplicitNodeIdArray)
     {
-      zebIdTypeArray* ids = NewIdArray("ImplicitNodeId", static_cast<zebIdType>(nodeOfPoint.size()));
+      zebIdTypeArray* ids =
+        NewIdArray("ImplicitNodeId", static_cast<zebIdType>(nodeOfPoint.size()));
       for (int64_t node : nodeOfPoint)
       {
         ids->InsertNextValue(node);
@@ -164,6 +167,7 @@ void zebExodusIIReader::PrintSelf(std::ostream& os, zebIndent indent)
   os << indent << "File Name: " << (this->HasFileName ? this->FileName : "(none)") << "\n";
   os << indent << "Generate Implicit Element Id Array: "
      << (this->GenerateImplicitElementIdArray ? "On" : "Off") << "\n";
-  os << indent << "Generate Implicit Node Id Array: "
-     << (this->GenerateImplicitNodeIdArray ? "On" : "Off") << "\n";
+  os << indent
+     << "Generate Implicit Node Id Array: " << (this->GenerateImplicitNodeIdArray ? "On" : "Off")
+     << "\n";
 }

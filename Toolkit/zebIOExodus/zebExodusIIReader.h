@@ -24,14 +24,32 @@ class zebExodusIIReader : public zebMultiBlockDataSetAlgorithm
   const char* GetFileName() const;
 
   void SetGenerateImplicitElementIdArray(bool generate);
-  bool GetGenerateImplicitElementIdArray() const { return this->GenerateImplicitElementIdArray; }
-  void GenerateImplicitElementIdArrayOn() { this->SetGenerateImplicitElementIdArray(true); }
-  void GenerateImplicitElementIdArrayOff() { this->SetGenerateImplicitElementIdArray(false); }
+  bool GetGenerateImplicitElementIdArray() const
+  {
+    return this->GenerateImplicitElementIdArray;
+  }
+  void GenerateImplicitElementIdArrayOn()
+  {
+    this->SetGenerateImplicitElementIdArray(true);
+  }
+  void GenerateImplicitElementIdArrayOff()
+  {
+    this->SetGenerateImplicitElementIdArray(false);
+  }
 
   void SetGenerateImplicitNodeIdArray(bool generate);
-  bool GetGenerateImplicitNodeIdArray() const { return this->GenerateImplicitNodeIdArray; }
-  void GenerateImplicitNodeIdArrayOn() { this->SetGenerateImplicitNodeIdArray(true); }
-  void GenerateImplicitNodeIdArrayOff() { this->SetGenerateImplicitNodeIdArray(false); }
+  bool GetGenerateImplicitNodeIdArray() const
+  {
+    return this->GenerateImplicitNodeIdArray;
+  }
+  void GenerateImplicitNodeIdArrayOn()
+  {
+    this->SetGenerateImplicitNodeIdArray(true);
+  }
+  void GenerateImplicitNodeIdArrayOff()
+  {
+    this->SetGenerateImplicitNodeIdArray(false);
+  }
 
   void PrintSelf(std::ostream& os, zebIndent indent) override;
 

@@ -13,8 +13,8 @@ static zebObjectBase* CreatePExodusIIReader()
 
 static void RegisterImplementations()
 {
-  zebObjectFactory::RegisterOverride("zebExodusIIReader", CreatePExodusIIReader,
-                                     "zebIOParallelExodus");
+  zebObjectFactory::RegisterOverride(
+    "zebExodusIIReader", CreatePExodusIIReader, "zebIOParallelExodus");
 }
 
 ZEB_MODULE_AUTOINIT(zebIOParallelExodus, RegisterImplementations)

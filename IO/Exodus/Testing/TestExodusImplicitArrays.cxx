@@ -65,7 +65,7 @@ int TestExodusImplicitArrays(int argc, char* argv[])
       return 1;
     }
   }
-  const zebIdType expectedNodeIds[3] = {143, 706, 3173};
+  const zebIdType expectedNodeIds[3] = { 143, 706, 3173 };
   if (nodeIds->GetNumberOfValues() < 3)
   {
     return 1;

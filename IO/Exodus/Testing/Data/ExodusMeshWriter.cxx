@@ -24,8 +24,14 @@ static bool WriteContents(int exoid, const ExodusMeshToWrite& mesh, std::string&
   {
     elements += static_cast<int>(block.connectivity.size()) / block.nodesPerElement;
   }
-  if (ex_put_init(exoid, mesh.title.c_str(), 3, static_cast<int>(mesh.x.size()), elements,
-                  static_cast<int>(mesh.blocks.size()), 0, 0) < 0)
+  if (ex_put_init(exoid,
+                  mesh.title.c_str(),
+                  3,
+                  static_cast<int>(mesh.x.size()),
+                  elements,
+                  static_cast<int>(mesh.blocks.size()),
+                  0,
+                  0) < 0)
   {
     reason = "cannot write the mesh sizes";
     return false;
@@ -38,8 +44,15 @@ static bool WriteContents(int exoid, const ExodusMeshToWrite& mesh, std::string&
   for (const ExodusBlockToWrite& block : mesh.blocks)
   {
     int count = static_cast<int>(block.connectivity.size()) / block.nodesPerElement;
-    if (ex_put_block(exoid, EX_ELEM_BLOCK, block.id, block.elementType.c_str(), count,
-                     block.nodesPerElement, 0, 0, 0) < 0 ||
+    if (ex_put_block(exoid,
+                     EX_ELEM_BLOCK,
+                     block.id,
+                     block.elementType.c_str(),
+                     count,
+                     block.nodesPerElement,
+                     0,
+                     0,
+                     0) < 0 ||
         (count > 0 &&
          ex_put_conn(exoid, EX_ELEM_BLOCK, block.id, block.connectivity.data(), nullptr, nullptr) <
            0))
@@ -51,8 +64,10 @@ static bool WriteContents(int exoid, const ExodusMeshToWrite& mesh, std::string&
   return true;
 }
 
-bool WriteExodusMesh(const std::string& path, const ExodusMeshToWrite& mesh,
-                     ExodusFileFormat format, std::string& reason)
+bool WriteExodusMesh(const std::string& path,
+                     const ExodusMeshToWrite& mesh,
+                     ExodusFileFormat format,
+                     std::string& reason)
 {
   int computeWordSize = sizeof(double);
   int fileWordSize = sizeof(double);

@@ -32,7 +32,9 @@ enum class ExodusFileFormat
 
 // Writes mesh to path, replacing a file there. On failure gives false and a
 // one-line reason.
-bool WriteExodusMesh(const std::string& path, const ExodusMeshToWrite& mesh,
-                     ExodusFileFormat format, std::string& reason);
+bool WriteExodusMesh(const std::string& path,
+                     const ExodusMeshToWrite& mesh,
+                     ExodusFileFormat format,
+                     std::string& reason);
 
 #endif

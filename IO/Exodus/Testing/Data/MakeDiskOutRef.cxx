@@ -43,7 +43,7 @@ static std::vector<int> NodePositions()
   {
     position[k] = static_cast<int>(k) + 1;
   }
-  const int exchanged[][2] = {{0, 142}, {36, 705}, {37, 3172}};
+  const int exchanged[][2] = { { 0, 142 }, { 36, 705 }, { 37, 3172 } };
   for (const auto& pair : exchanged)
   {
     std::swap(position[pair[0]], position[pair[1]]);
@@ -75,7 +75,9 @@ static void AddCoordinates(ExodusMeshToWrite& mesh, const std::vector<int>& posi
   }
 }
 
-static ExodusBlockToWrite MakeBlock(long long id, int firstRing, int lastRing,
+static ExodusBlockToWrite MakeBlock(long long id,
+                                    int firstRing,
+                                    int lastRing,
                                     const std::vector<int>& position)
 {
   ExodusBlockToWrite block;
@@ -86,9 +88,10 @@ static ExodusBlockToWrite MakeBlock(long long id, int firstRing, int lastRing,
     {
       for (int r = firstRing; r <= lastRing; ++r)
       {
-        const int corners[8][3] = {{r, t, z},         {r + 1, t, z},     {r + 1, t + 1, z},
-                                   {r, t + 1, z},     {r, t, z + 1},     {r + 1, t, z + 1},
-                                   {r + 1, t + 1, z + 1}, {r, t + 1, z + 1}};
+        const int corners[8][3] = {
+          { r, t, z },     { r + 1, t, z },     { r + 1, t + 1, z },     { r, t + 1, z },
+          { r, t, z + 1 }, { r + 1, t, z + 1 }, { r + 1, t + 1, z + 1 }, { r, t + 1, z + 1 }
+        };
         for (const auto& corner : corners)
         {
           block.connectivity.push_back(position[NaturalIndex(corner[0], corner[1], corner[2])]);
