@@ -12,3 +12,4 @@ run() {
   echo "==> $*"
   "$@"
 }
+run "$bin/exodus_tests" TestExodusImplicitArrays -D ZEBData
