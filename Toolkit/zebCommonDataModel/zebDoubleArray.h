@@ -11,10 +11,6 @@ class zebDoubleArray : public zebAbstractArray
   zebTypeMacro(zebDoubleArray, zebAbstractArray);
   static zebDoubleArray* New();
 
-  void Allocate(zebIdType values)
-  {
-    this->Values.reserve(static_cast<size_t>(values));
-  }
   void InsertNextValue(double value)
   {
     this->Values.push_back(value);

@@ -26,15 +26,6 @@ void zebFieldData::AddArray(zebAbstractArray* array)
   this->Arrays.push_back(array);
 }
 
-zebAbstractArray* zebFieldData::GetAbstractArray(int index) const
-{
-  if (index < 0 || index >= this->GetNumberOfArrays())
-  {
-    return nullptr;
-  }
-  return this->Arrays[static_cast<size_t>(index)];
-}
-
 zebAbstractArray* zebFieldData::GetAbstractArray(const char* name, int& index) const
 {
   for (size_t i = 0; name && i < this->Arrays.size(); ++i)

@@ -18,8 +18,6 @@ class zebFieldData : public zebObjectBase
   {
     return static_cast<int>(this->Arrays.size());
   }
-  // The array at index, or null.
-  zebAbstractArray* GetAbstractArray(int index) const;
   // The array called name, or null; index is set to its position, or -1.
   zebAbstractArray* GetAbstractArray(const char* name, int& index) const;
 

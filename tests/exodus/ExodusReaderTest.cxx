@@ -16,6 +16,9 @@
 #include <filesystem>
 #include <sstream>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 ZEB_LEAK_TRACKING_HOLDER()
 
 namespace
@@ -199,6 +202,13 @@ TEST(ExodusReader, UpdateRereadsOnlyAfterAChange)
   ASSERT_EQ(ElementBlocks(reader)->GetNumberOfBlocks(), 1u);
   EXPECT_EQ(Values(Grid(reader, 0)->GetPointData(), "ImplicitNodeId"), Ids({ 3, 4 }));
   EXPECT_EQ(Grid(reader, 0)->GetCellType(0), ZEB_LINE);
+
+  // A failed read leaves nothing of the earlier output behind.
+  reader->SetFileName(first.c_str());
+  testing::internal::CaptureStderr();
+  reader->Update();
+  EXPECT_NE(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(reader->GetOutput()->GetNumberOfBlocks(), 0u);
 }
 
 namespace
@@ -266,6 +276,19 @@ TEST(ExodusReader, UnreadableFilesGiveOneMessageAndNoBlocks)
   ExpectUnreadable(truncated, "not an Exodus II file");
 }
 
+TEST(ExodusReader, FileWithoutReadPermission)
+{
+  if (geteuid() == 0)
+  {
+    GTEST_SKIP() << "read permission does not apply to root";
+  }
+  TempDirectory directory;
+  std::string path = directory.File("locked.exo");
+  WriteMesh(path, HandCheckedMesh());
+  ASSERT_EQ(chmod(path.c_str(), 0), 0);
+  ExpectUnreadable(path, "Permission denied");
+}
+
 TEST(ExodusReader, NoFileName)
 {
   ReaderHandle reader = ReaderHandle::New();
@@ -281,6 +304,8 @@ TEST(ExodusReader, PrintSelfShowsTheSettings)
   ReaderHandle reader = ReaderHandle::New();
   reader->SetFileName("mesh.exo");
   reader->GenerateImplicitNodeIdArrayOn();
+  EXPECT_FALSE(reader->GetGenerateImplicitElementIdArray());
+  EXPECT_TRUE(reader->GetGenerateImplicitNodeIdArray());
   std::ostringstream text;
   reader->Print(text);
   EXPECT_NE(text.str().find("  File Name: mesh.exo\n"), std::string::npos) << text.str();
