@@ -19,3 +19,4 @@ run "$bin/zebWrapPythonInit" Toolkit/zebCommonCorePython/zebCommonCorePython.lis
   build/default/run-programs/zebCommonCorePythonInit.cxx \
   build/default/run-programs/zebCommonCorePythonInitImpl.cxx
 run "$bin/smrendering_tests" TestTransferFunctionManager
+run "$bin/exodus_tests" TestExodusImplicitArrays -D ZEBData

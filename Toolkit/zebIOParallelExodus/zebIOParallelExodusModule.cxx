@@ -1,5 +1,20 @@
-// Auto-initialisation of the zebIOParallelExodus module. It registers nothing with the object
-// factory: none of its classes is reached through an abstract New.
+// Auto-initialisation of the zebIOParallelExodus module: zebExodusIIReader::New
+// gives the module's zebPExodusIIReader while the module is initialised.
 #include "zebIOParallelExodusModule.h"
 
-ZEB_MODULE_AUTOINIT(zebIOParallelExodus, nullptr)
+#include "zebPExodusIIReader.h"
+
+#include <zebObjectFactory.h>
+
+static zebObjectBase* CreatePExodusIIReader()
+{
+  return zebPExodusIIReader::New();
+}
+
+static void RegisterImplementations()
+{
+  zebObjectFactory::RegisterOverride(
+    "zebExodusIIReader", CreatePExodusIIReader, "zebIOParallelExodus");
+}
+
+ZEB_MODULE_AUTOINIT(zebIOParallelExodus, RegisterImplementations)

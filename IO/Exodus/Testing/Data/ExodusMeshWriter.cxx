@@ -1,0 +1,87 @@
+// Writes small Exodus II files with the Exodus II library.
+#include "ExodusMeshWriter.h"
+
+#include <exodusII.h>
+
+static int CreateMode(ExodusFileFormat format)
+{
+  switch (format)
+  {
+    case ExodusFileFormat::NetCDF64BitOffset:
+      return EX_CLOBBER | EX_LARGE_MODEL;
+    case ExodusFileFormat::NetCDF4:
+      return EX_CLOBBER | EX_NETCDF4;
+    case ExodusFileFormat::NetCDFClassic:
+    default:
+      return EX_CLOBBER | EX_NORMAL_MODEL;
+  }
+}
+
+static bool WriteContents(int exoid, const ExodusMeshToWrite& mesh, std::string& reason)
+{
+  int elements = 0;
+  for (const ExodusBlockToWrite& block : mesh.blocks)
+  {
+    elements += static_cast<int>(block.connectivity.size()) / block.nodesPerElement;
+  }
+  if (ex_put_init(exoid,
+                  mesh.title.c_str(),
+                  3,
+                  static_cast<int>(mesh.x.size()),
+                  elements,
+                  static_cast<int>(mesh.blocks.size()),
+                  0,
+                  0) < 0)
+  {
+    reason = "cannot write the mesh sizes";
+    return false;
+  }
+  if (!mesh.x.empty() && ex_put_coord(exoid, mesh.x.data(), mesh.y.data(), mesh.z.data()) < 0)
+  {
+    reason = "cannot write the node coordinates";
+    return false;
+  }
+  for (const ExodusBlockToWrite& block : mesh.blocks)
+  {
+    int count = static_cast<int>(block.connectivity.size()) / block.nodesPerElement;
+    if (ex_put_block(exoid,
+                     EX_ELEM_BLOCK,
+                     block.id,
+                     block.elementType.c_str(),
+                     count,
+                     block.nodesPerElement,
+                     0,
+                     0,
+                     0) < 0 ||
+        (count > 0 &&
+         ex_put_conn(exoid, EX_ELEM_BLOCK, block.id, block.connectivity.data(), nullptr, nullptr) <
+           0))
+    {
+      reason = "cannot write element block " + std::to_string(block.id);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool WriteExodusMesh(const std::string& path,
+                     const ExodusMeshToWrite& mesh,
+                     ExodusFileFormat format,
+                     std::string& reason)
+{
+  int computeWordSize = sizeof(double);
+  int fileWordSize = sizeof(double);
+  int exoid = ex_create(path.c_str(), CreateMode(format), &computeWordSize, &fileWordSize);
+  if (exoid < 0)
+  {
+    reason = "cannot create " + path;
+    return false;
+  }
+  bool written = WriteContents(exoid, mesh, reason);
+  if (ex_close(exoid) < 0 && written)
+  {
+    reason = "cannot finish " + path;
+    written = false;
+  }
+  return written;
+}

@@ -1,0 +1,33 @@
+// The mesh of an Exodus II file as the file holds it: the node coordinates and
+// the element blocks in file order, read with the Exodus II library.
+#ifndef ZEB_EXODUS_II_MESH_H
+#define ZEB_EXODUS_II_MESH_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct zebExodusIIElementBlock
+{
+  int64_t Id = 0;
+  std::string ElementType;
+  int64_t NumberOfElements = 0;
+  int64_t NodesPerElement = 0;
+  // NodesPerElement entries per element: 1-based positions in the node list.
+  std::vector<int64_t> Connectivity;
+};
+
+struct zebExodusIIMesh
+{
+  int64_t NumberOfNodes = 0;
+  // One entry per node each; coordinates a file does not have are 0.
+  std::vector<double> X, Y, Z;
+  std::vector<zebExodusIIElementBlock> Blocks;
+};
+
+// Reads the mesh of the Exodus II file at path (netCDF classic, 64-bit offset
+// or netCDF-4). On failure gives false and a one-line reason, and the library
+// prints nothing.
+bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& reason);
+
+#endif

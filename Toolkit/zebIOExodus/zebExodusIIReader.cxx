@@ -1,0 +1,173 @@
+// Reader of Exodus II files: turns each element block of the file into an
+// unstructured grid with its own points.
+#include "zebExodusIIReader.h"
+
+#include "zebExodusIIMesh.h"
+
+#include <zebIdTypeArray.h>
+#include <zebObjectFactory.h>
+#include <zebUnstructuredGrid.h>
+
+#include <cctype>
+#include <cstdio>
+
+zebStandardNewMacro(zebExodusIIReader);
+
+zebExodusIIReader::zebExodusIIReader()
+  : HasFileName(false)
+  , GenerateImplicitElementIdArray(false)
+  , GenerateImplicitNodeIdArray(false)
+{
+}
+
+void zebExodusIIReader::SetFileName(const char* name)
+{
+  this->HasFileName = name != nullptr;
+  this->FileName = name ? name : "";
+  this->Modified();
+}
+
+const char* zebExodusIIReader::GetFileName() const
+{
+  return this->HasFileName ? this->FileName.c_str() : nullptr;
+}
+
+void zebExodusIIReader::SetGenerateImplicitElementIdArray(bool generate)
+{
+  this->GenerateImplicitElementIdArray = generate;
+  this->Modified();
+}
+
+void zebExodusIIReader::SetGenerateImplicitNodeIdArray(bool generate)
+{
+  this->GenerateImplicitNodeIdArray = generate;
+  this->Modified();
+}
+
+// The cell type of an Exodus element type name such as "HEX8" or "tetra".
+static int CellTypeOf(const std::string& elementType)
+{
+  std::string prefix;
+  for (size_t i = 0; i < elementType.size() && i < 3; ++i)
+  {
+    prefix += static_cast<char>(toupper(static_cast<unsigned char>(elementType[i])));
+  }
+  static const struct
+  {
+    const char* prefix;
+    int type;
+  } types[] = { { "HEX", ZEB_HEXAHEDRON }, { "TET", ZEB_TETRA },  { "WED", ZEB_WEDGE },
+                { "PYR", ZEB_PYRAMID },    { "QUA", ZEB_QUAD },   { "SHE", ZEB_QUAD },
+                { "TRI", ZEB_TRIANGLE },   { "BAR", ZEB_LINE },   { "BEA", ZEB_LINE },
+                { "TRU", ZEB_LINE },       { "SPH", ZEB_VERTEX }, { "CIR", ZEB_VERTEX } };
+  for (const auto& known : types)
+  {
+    if (prefix == known.prefix)
+    {
+      return known.type;
+    }
+  }
+  return ZEB_EMPTY_CELL;
+}
+
+static zebIdTypeArray* NewIdArray(const char* name, zebIdType size)
+{
+  zebIdTypeArray* array = zebIdTypeArray::New();
+  array->SetName(name);
+  array->Allocate(size);
+  return array;
+}
+
+// The grid of one element block. Its points are the nodes the block uses, in
+// order of first use; nodeOfPoint gets each point's 1-based node number.
+static zebUnstructuredGrid* MakeGrid(const zebExodusIIMesh& mesh,
+                                     const zebExodusIIElementBlock& block,
+                                     std::vector<int64_t>& nodeOfPoint)
+{
+  zebUnstructuredGrid* grid = zebUnstructuredGrid::New();
+  std::vector<zebIdType> pointOfNode(static_cast<size_t>(mesh.NumberOfNodes), -1);
+  std::vector<zebIdType> cell(static_cast<size_t>(block.NodesPerElement));
+  int type = CellTypeOf(block.ElementType);
+  size_t next = 0;
+  for (int64_t element = 0; element < block.NumberOfElements; ++element)
+  {
+    for (zebIdType& point : cell)
+    {
+      size_t node = static_cast<size_t>(block.Connectivity[next++] - 1);
+      if (pointOfNode[node] < 0)
+      {
+        pointOfNode[node] = static_cast<zebIdType>(nodeOfPoint.size());
+        nodeOfPoint.push_back(static_cast<int64_t>(node) + 1);
+        grid->InsertNextPoint(mesh.X[node], mesh.Y[node], mesh.Z[node]);
+      }
+      point = pointOfNode[node];
+    }
+    grid->InsertNextCell(type, static_cast<int>(cell.size()), cell.data());
+  }
+  return grid;
+}
+
+void zebExodusIIReader::RequestData(zebMultiBlockDataSet* output)
+{
+  if (!this->HasFileName)
+  {
+    fprintf(stderr, "zebExodusIIReader: no file name is set\n");
+    return;
+  }
+  zebExodusIIMesh mesh;
+  std::string reason;
+  if (!zebReadExodusIIMesh(this->FileName.c_str(), mesh, reason))
+  {
+    fprintf(stderr,
+            "zebExodusIIReader: cannot read \"%s\": %s\n",
+            this->FileName.c_str(),
+            reason.c_str());
+    return;
+  }
+  zebMultiBlockDataSet* elementBlocks = zebMultiBlockDataSet::New();
+  elementBlocks->SetNumberOfBlocks(static_cast<unsigned int>(mesh.Blocks.size()));
+  zebIdType elementsBefore = 0;
+  for (size_t b = 0; b < mesh.Blocks.size(); ++b)
+  {
+    const zebExodusIIElementBlock& block = mesh.Blocks[b];
+    std::vector<int64_t> nodeOfPoint;
+    zebUnstructuredGrid* grid = MakeGrid(mesh, block, nodeOfPoint);
+    if (this->GenerateImplicitElementIdArray)
+    {
+      zebIdTypeArray* ids = NewIdArray("ImplicitElementId", block.NumberOfElements);
+      for (int64_t element = 1; element <= block.NumberOfElements; ++element)
+      {
+        ids->InsertNextValue(elementsBefore + element);
+      }
+      grid->GetCellData()->AddArray(ids);
+      ids->Delete();
+    }
+    if (this->GenerateImplicitNodeIdArray)
+    {
+      zebIdTypeArray* ids =
+        NewIdArray("ImplicitNodeId", static_cast<zebIdType>(nodeOfPoint.size()));
+      for (int64_t node : nodeOfPoint)
+      {
+        ids->InsertNextValue(node);
+      }
+      grid->GetPointData()->AddArray(ids);
+      ids->Delete();
+    }
+    elementsBefore += block.NumberOfElements;
+    elementBlocks->SetBlock(static_cast<unsigned int>(b), grid);
+    grid->Delete();
+  }
+  output->SetBlock(0, elementBlocks);
+  elementBlocks->Delete();
+}
+
+void zebExodusIIReader::PrintSelf(std::ostream& os, zebIndent indent)
+{
+  this->Superclass::PrintSelf(os, indent);
+  os << indent << "File Name: " << (this->HasFileName ? this->FileName : "(none)") << "\n";
+  os << indent << "Generate Implicit Element Id Array: "
+     << (this->GenerateImplicitElementIdArray ? "On" : "Off") << "\n";
+  os << indent
+     << "Generate Implicit Node Id Array: " << (this->GenerateImplicitNodeIdArray ? "On" : "Off")
+     << "\n";
+}
