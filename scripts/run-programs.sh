@@ -12,3 +12,5 @@ run() {
   echo "==> $*"
   "$@"
 }
+run "$bin/zebWrapTclInit" Toolkit/zebFiltersCoreTcl/zebFiltersCoreTclInit.txt \
+  build/default/zebFiltersCoreTclInit.cxx
