@@ -7,7 +7,8 @@
 
 namespace
 {
-// The source for a non-core library; prefixes are written out by hand.
+// What the generated source must be, put together from its pieces; each
+// case writes its init prefixes out by hand.
 struct Expectation
 {
   std::string libName;
