@@ -41,7 +41,8 @@ static int readListFile(FILE* in, const char* inputName, const char* outputName,
   return 0;
 }
 
-// Sorts the list-file text and writes the source; returns the exit status.
+// Takes the list from the file's text and writes the source; returns the
+// exit status.
 static int generate(const std::string& text, FILE* out, const char* outputName)
 {
   try
@@ -81,7 +82,8 @@ int main(int argc, char* argv[])
 {
   if (argc < 3)
   {
-    fprintf(stderr, "Usage: %s input_file output_file\n", argv[0]);
+    // A program started without even argument 0 still gets a usage line.
+    fprintf(stderr, "Usage: %s input_file output_file\n", argc > 0 ? argv[0] : "zebWrapTclInit");
     return 1;
   }
   FILE* in = fopen(argv[1], "r");
