@@ -20,3 +20,5 @@ run "$bin/zebWrapPythonInit" Toolkit/zebCommonCorePython/zebCommonCorePython.lis
   build/default/run-programs/zebCommonCorePythonInitImpl.cxx
 run "$bin/smrendering_tests" TestTransferFunctionManager
 run "$bin/exodus_tests" TestExodusImplicitArrays -D ZEBData
+run "$bin/zebWrapTclInit" Toolkit/zebFiltersCoreTcl/zebFiltersCoreTclInit.txt \
+  build/default/zebFiltersCoreTclInit.cxx

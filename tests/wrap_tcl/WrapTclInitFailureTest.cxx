@@ -1,0 +1,122 @@
+// zebWrapTclInit's failures: the message on standard error, status 1, and
+// what is left of the output file.
+#include "RunProcess.h"
+#include "WrapTclInitTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace
+{
+class WrapTclInitFailure : public testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    dir = MakeTempDirectory();
+    input = dir + "/lib.txt";
+    output = dir + "/libInit.cxx";
+    ASSERT_TRUE(WriteFile(output, "earlier contents\n"));
+  }
+  void TearDown() override
+  {
+    std::filesystem::remove_all(dir);
+  }
+
+  // Runs on the given list text and expects the failure message.
+  void ExpectListFailure(const std::string& list, const std::string& message)
+  {
+    ASSERT_TRUE(WriteFile(output, "earlier contents\n"));
+    ASSERT_TRUE(WriteFile(input, list));
+    ProcessResult r = RunProcess({ WRAP_TCL_INIT, input, output });
+    EXPECT_EQ(r.err, message) << list;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.exitStatus, 1) << list;
+    bool found = false;
+    EXPECT_EQ(ReadFile(output, &found), "") << list;
+    EXPECT_TRUE(found);
+  }
+
+  std::string dir, input, output;
+};
+}
+
+TEST_F(WrapTclInitFailure, UsageNamesTheProgramAsStarted)
+{
+  for (std::vector<std::string> args : { std::vector<std::string>{ WRAP_TCL_INIT },
+                                         std::vector<std::string>{ WRAP_TCL_INIT, input } })
+  {
+    ProcessResult r = RunProcess(args);
+    EXPECT_EQ(r.err, std::string("Usage: ") + WRAP_TCL_INIT + " input_file output_file\n");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.exitStatus, 1);
+  }
+  EXPECT_EQ(ReadFile(output), "earlier contents\n");
+}
+
+TEST_F(WrapTclInitFailure, MissingInputLeavesOutputUntouched)
+{
+  ProcessResult r = RunProcess({ WRAP_TCL_INIT, dir + "/absent.txt", output });
+  EXPECT_EQ(r.err, "Input file " + dir + "/absent.txt could not be opened\n");
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(ReadFile(output), "earlier contents\n");
+}
+
+TEST_F(WrapTclInitFailure, OutputThatCannotBeOpened)
+{
+  ASSERT_TRUE(WriteFile(input, "zebLib a b\n"));
+  ProcessResult r = RunProcess({ WRAP_TCL_INIT, input, dir + "/no/such/dir/out.cxx" });
+  EXPECT_EQ(r.err, "Error opening output file\n");
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(ReadFile(input), "zebLib a b\n");
+}
+
+TEST_F(WrapTclInitFailure, MissingTokensLeaveTheOutputEmpty)
+{
+  ExpectListFailure("", "Error getting libName\n");
+  ExpectListFailure(" \t\r\n\n ", "Error getting libName\n");
+  ExpectListFailure("zebLib a COMMAND", "Error getting command\n");
+  ExpectListFailure("zebLib COMMAND x VERSION 1.0 COMMAND \n", "Error getting command\n");
+  ExpectListFailure("zebLib a VERSION", "Error getting version\n");
+  ExpectListFailure("zebLib VERSION 1.0\nVERSION\n\n", "Error getting version\n");
+}
+
+TEST_F(WrapTclInitFailure, UnreadableInputIsNotAnEmptyList)
+{
+  ProcessResult r = RunProcess({ WRAP_TCL_INIT, dir, output });
+  EXPECT_EQ(r.err, "Input file " + dir + " could not be read\n");
+  EXPECT_EQ(r.exitStatus, 1);
+}
+
+TEST_F(WrapTclInitFailure, WriteErrorsEndWithStatusOne)
+{
+  // A short source stays in the stream's buffer until the close; a long one
+  // fails while being written.
+  std::string longList = "zebLib";
+  for (int i = 0; i < 20000; ++i)
+    longList += " zebClass" + std::to_string(i);
+  for (const std::string& list : { std::string("zebLib a"), longList })
+  {
+    ASSERT_TRUE(WriteFile(input, list));
+    ProcessResult r = RunProcess({ WRAP_TCL_INIT, input, "/dev/full" });
+    EXPECT_EQ(r.err, "Error writing output file /dev/full\n");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.exitStatus, 1);
+  }
+}
+
+TEST_F(WrapTclInitFailure, MemoryThatCannotBeObtained)
+{
+#ifdef ZEB_SANITIZE
+  GTEST_SKIP() << "the sanitizers need more address space than the limit leaves";
+#else
+  // One 48 MiB token cannot be held within a 32 MiB address-space limit.
+  ASSERT_TRUE(WriteFile(input, "zebLib " + std::string(48 << 20, 'x')));
+  ProcessResult r = RunProcess(
+    { "/bin/sh", "-c", "ulimit -v 32768 && exec \"$0\" \"$@\"", WRAP_TCL_INIT, input, output });
+  EXPECT_EQ(r.err, "Out of memory while generating " + output + "\n");
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.signal, 0);
+#endif
+}

@@ -1,0 +1,33 @@
+// The init-prefix rule byte by byte, and list-file tokens as C strings.
+#include "zebWrapTclInitSource.h"
+
+#include <gtest/gtest.h>
+
+TEST(WrapTclInitPrefix, FirstByteRaisedRestLowered)
+{
+  EXPECT_EQ(toInitPrefix("zebCommonCoreTcl"), "Zebcommoncoretcl");
+  EXPECT_EQ(toInitPrefix("ZEBCOMMONCORETCL"), "Zebcommoncoretcl");
+  EXPECT_EQ(toInitPrefix(""), "");
+  EXPECT_EQ(toInitPrefix("z"), "Z");
+  EXPECT_EQ(toInitPrefix("Z"), "Z");
+  // Bytes 0x5B to 0x7F move down by 32 in first place only; later bytes
+  // other than A-Z stay.
+  EXPECT_EQ(toInitPrefix("_A_"), "?a_");
+  EXPECT_EQ(toInitPrefix("{X[~"), "[x[~");
+  EXPECT_EQ(toInitPrefix("\x7f"), "\x5f");
+  EXPECT_EQ(toInitPrefix("@AZ"), "@az");
+  // Bytes from 0x80 are negative as signed bytes and stay, first or later.
+  EXPECT_EQ(toInitPrefix("\xc3\xa9T"), "\xc3\xa9t");
+  EXPECT_EQ(toInitPrefix("a\xc3\x89Q"), "A\xc3\x89q");
+}
+
+TEST(WrapTclInitPrefix, TokensEndAtTheirFirstNul)
+{
+  TclInitList list;
+  std::string text("zebLib\0ignored a\0b COMMAND\0x m VERSION 1.0\0z", 44);
+  EXPECT_EQ(readInitList(text, &list), nullptr);
+  EXPECT_EQ(list.libName, "zebLib");
+  EXPECT_EQ(list.creators, std::vector<std::string>{ "a" });
+  EXPECT_EQ(list.commands, std::vector<std::string>{ "m" });
+  EXPECT_EQ(list.version, "1.0");
+}
