@@ -58,6 +58,9 @@ const StartupRow startupTable[] = {
   {"animation_tests", {"ObriskCoreAnimationPrintSelf"}, renderingRegistrations},
   {"common_tests", {"ObriskCoreCommonPrintSelf"}, {}},
   {"smrendering_tests", {"TestTransferFunctionManager"}, renderingRegistrations},
+  {"exodus_tests",
+   {"TestExodusImplicitArrays", "-D", dataRoot},
+   {holder, Group({"zebIOParallelExodus"})}},
 };
 
 std::string ExpectedTrace(const std::vector<Registration>& registrations)
