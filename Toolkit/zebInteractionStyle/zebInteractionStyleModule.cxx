@@ -1,5 +1,23 @@
-// Auto-initialisation of the zebInteractionStyle module. It registers nothing with the object
-// factory: none of its classes is reached through an abstract New.
+// Auto-initialisation of the zebInteractionStyle module: its construct makes
+// the trackball camera style the interactor style that interactors pick.
 #include "zebInteractionStyleModule.h"
 
-ZEB_MODULE_AUTOINIT(zebInteractionStyle, nullptr)
+#include "zebInteractorStyleTrackballCamera.h"
+
+#include <zebObjectFactory.h>
+
+namespace
+{
+zebObjectBase* CreateTrackballCamera()
+{
+  return zebInteractorStyleTrackballCamera::New();
+}
+
+void RegisterStyles()
+{
+  zebObjectFactory::RegisterOverride(
+    "zebInteractorStyle", CreateTrackballCamera, "zebInteractionStyle");
+}
+}
+
+ZEB_MODULE_AUTOINIT(zebInteractionStyle, RegisterStyles)
