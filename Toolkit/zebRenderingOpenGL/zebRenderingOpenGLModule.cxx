@@ -1,5 +1,23 @@
-// Auto-initialisation of the zebRenderingOpenGL module. It registers nothing with the object
-// factory: none of its classes is reached through an abstract New.
+// Auto-initialisation of the zebRenderingOpenGL module: its construct makes
+// the offscreen OpenGL window the implementation of zebRenderWindow.
 #include "zebRenderingOpenGLModule.h"
 
-ZEB_MODULE_AUTOINIT(zebRenderingOpenGL, nullptr)
+#include "zebOpenGLRenderWindow.h"
+
+#include <zebObjectFactory.h>
+
+namespace
+{
+zebObjectBase* CreateOpenGLRenderWindow()
+{
+  return zebOpenGLRenderWindow::New();
+}
+
+void RegisterRenderWindow()
+{
+  zebObjectFactory::RegisterOverride(
+    "zebRenderWindow", CreateOpenGLRenderWindow, "zebRenderingOpenGL");
+}
+}
+
+ZEB_MODULE_AUTOINIT(zebRenderingOpenGL, RegisterRenderWindow)

@@ -1,0 +1,160 @@
+// Creation and release of surfaceless EGL contexts on llvmpipe.
+#include "zebOffscreenContext.h"
+
+#include <EGL/egl.h>
+#include <EGL/eglext.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+const char* const MesaVendorFile = "/usr/share/glvnd/egl_vendor.d/50_mesa.json";
+
+// Number of live contexts on the shared surfaceless display.
+int DisplayUsers = 0;
+
+void ForceSoftwareRasteriser()
+{
+  setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
+  setenv("GALLIUM_DRIVER", "llvmpipe", 1);
+  FILE* vendor = fopen(MesaVendorFile, "r");
+  if (vendor)
+  {
+    fclose(vendor);
+    setenv("__EGL_VENDOR_LIBRARY_FILENAMES", MesaVendorFile, 1);
+  }
+}
+
+EGLDisplay OpenSurfacelessDisplay()
+{
+  const char* extensions = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
+  if (!extensions || !strstr(extensions, "EGL_MESA_platform_surfaceless"))
+  {
+    fprintf(stderr, "zebOpenGLRenderWindow: EGL has no surfaceless platform\n");
+    return EGL_NO_DISPLAY;
+  }
+  auto getPlatformDisplay = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
+    eglGetProcAddress("eglGetPlatformDisplayEXT"));
+  if (!getPlatformDisplay)
+  {
+    fprintf(stderr, "zebOpenGLRenderWindow: EGL lacks eglGetPlatformDisplayEXT\n");
+    return EGL_NO_DISPLAY;
+  }
+  EGLDisplay display =
+    getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+  if (display == EGL_NO_DISPLAY || !eglInitialize(display, nullptr, nullptr))
+  {
+    fprintf(stderr, "zebOpenGLRenderWindow: cannot initialise the surfaceless EGL display\n");
+    return EGL_NO_DISPLAY;
+  }
+  return display;
+}
+
+EGLContext CreateCoreContext(EGLDisplay display)
+{
+  const EGLint configAttributes[] = {
+    EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT, EGL_NONE
+  };
+  EGLConfig config;
+  EGLint count = 0;
+  if (!eglBindAPI(EGL_OPENGL_API) ||
+      !eglChooseConfig(display, configAttributes, &config, 1, &count) || count < 1)
+  {
+    fprintf(stderr, "zebOpenGLRenderWindow: no EGL configuration for OpenGL\n");
+    return EGL_NO_CONTEXT;
+  }
+  const EGLint contextAttributes[] = { EGL_CONTEXT_MAJOR_VERSION,
+                                       3,
+                                       EGL_CONTEXT_MINOR_VERSION,
+                                       3,
+                                       EGL_CONTEXT_OPENGL_PROFILE_MASK,
+                                       EGL_CONTEXT_OPENGL_CORE_PROFILE_BIT,
+                                       EGL_NONE };
+  EGLContext context = eglCreateContext(display, config, EGL_NO_CONTEXT, contextAttributes);
+  if (context == EGL_NO_CONTEXT)
+  {
+    fprintf(stderr, "zebOpenGLRenderWindow: cannot create an OpenGL 3.3 core context\n");
+  }
+  return context;
+}
+}
+
+zebOffscreenContext::zebOffscreenContext()
+  : Display(EGL_NO_DISPLAY)
+  , Context(EGL_NO_CONTEXT)
+  , Failed(false)
+{
+}
+
+zebOffscreenContext::~zebOffscreenContext()
+{
+  this->Release();
+}
+
+bool zebOffscreenContext::Create()
+{
+  if (DisplayUsers == 0)
+  {
+    ForceSoftwareRasteriser();
+  }
+  EGLDisplay display = OpenSurfacelessDisplay();
+  if (display == EGL_NO_DISPLAY)
+  {
+    return false;
+  }
+  ++DisplayUsers;
+  this->Display = display;
+  this->Context = CreateCoreContext(display);
+  if (this->Context == EGL_NO_CONTEXT)
+  {
+    this->Release();
+    return false;
+  }
+  return true;
+}
+
+bool zebOffscreenContext::MakeCurrent()
+{
+  if (this->Context == EGL_NO_CONTEXT)
+  {
+    // A context that could not be made is not tried again: one message.
+    if (this->Failed || !this->Create())
+    {
+      this->Failed = true;
+      return false;
+    }
+  }
+  if (!eglMakeCurrent(this->Display, EGL_NO_SURFACE, EGL_NO_SURFACE, this->Context))
+  {
+    fprintf(stderr, "zebOpenGLRenderWindow: cannot make the EGL context current\n");
+    return false;
+  }
+  return true;
+}
+
+bool zebOffscreenContext::IsCreated() const
+{
+  return this->Context != EGL_NO_CONTEXT;
+}
+
+void zebOffscreenContext::Release()
+{
+  if (this->Display == EGL_NO_DISPLAY)
+  {
+    return;
+  }
+  if (this->Context != EGL_NO_CONTEXT)
+  {
+    eglMakeCurrent(this->Display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    eglDestroyContext(this->Display, this->Context);
+    this->Context = EGL_NO_CONTEXT;
+  }
+  if (--DisplayUsers == 0)
+  {
+    eglTerminate(this->Display);
+    eglReleaseThread();
+  }
+  this->Display = EGL_NO_DISPLAY;
+}

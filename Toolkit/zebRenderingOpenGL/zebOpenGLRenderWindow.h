@@ -1,0 +1,49 @@
+// The offscreen OpenGL implementation of zebRenderWindow: it draws into a
+// framebuffer object of the window's size in a surfaceless EGL context on
+// Mesa's llvmpipe, and keeps the pixels of the last render. The module's
+// construct registers it as the implementation of zebRenderWindow.
+#ifndef ZEB_OPENGL_RENDER_WINDOW_H
+#define ZEB_OPENGL_RENDER_WINDOW_H
+
+#include "zebOffscreenContext.h"
+#include "zebOpenGLScenePainter.h"
+
+#include <zebRenderWindow.h>
+
+class zebOpenGLRenderWindow : public zebRenderWindow
+{
+public:
+  zebTypeMacro(zebOpenGLRenderWindow, zebRenderWindow);
+  static zebOpenGLRenderWindow* New();
+  void PrintSelf(std::ostream& os, zebIndent indent) override;
+
+  // Draws every renderer; without renderers the image is black.
+  void Render() override;
+  // The pixels of the last render; false when there was none or it failed,
+  // or when the window was resized since.
+  bool GrabPixels(std::vector<unsigned char>& rgb) override;
+
+  // Deletes the framebuffer, the shader program and the context.
+  void ReleaseGraphicsResources();
+
+protected:
+  zebOpenGLRenderWindow();
+  ~zebOpenGLRenderWindow() override;
+
+private:
+  bool PrepareFramebuffer();
+  void DeleteFramebuffer();
+  void ReadPixels();
+
+  zebOffscreenContext Context;
+  zebOpenGLScenePainter Painter;
+  unsigned int Framebuffer;
+  unsigned int Renderbuffers[2];
+  int FramebufferWidth;
+  int FramebufferHeight;
+  std::vector<unsigned char> Pixels;
+  int PixelsWidth;
+  int PixelsHeight;
+};
+
+#endif

@@ -1,0 +1,208 @@
+// The offscreen OpenGL window: factory registration, repeatable images,
+// background, lighting from the normals, depth, opacity and resizing.
+#include "RenderingScenes.h"
+
+#include <zebActor.h>
+#include <zebRenderWindow.h>
+#include <zebRenderer.h>
+#include <zebRenderingOpenGLModule.h>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// Renders renderer alone in a new width by height window and grabs the image.
+std::vector<unsigned char> RenderAlone(zebRenderer* renderer, int width, int height)
+{
+  zebRenderWindow* window = MakeWindow(renderer, width, height);
+  window->Render();
+  std::vector<unsigned char> rgb;
+  EXPECT_TRUE(window->GrabPixels(rgb));
+  window->Delete();
+  return rgb;
+}
+
+// The middle pixel of a scene holding the given actor alone.
+Colour MiddleOf(zebActor* actor, double r = 0.2, double g = 0.4, double b = 0.6)
+{
+  zebRenderer* renderer = zebRenderer::New();
+  renderer->SetBackground(r, g, b);
+  renderer->AddActor(actor);
+  std::vector<unsigned char> rgb = RenderAlone(renderer, 64, 64);
+  renderer->Delete();
+  return rgb.size() == 64 * 64 * 3 ? PixelAt(rgb, 64, 32, 32) : Colour{ -1, -1, -1 };
+}
+
+void ExpectNear(Colour actual, Colour expected, int tolerance)
+{
+  EXPECT_NEAR(actual.r, expected.r, tolerance);
+  EXPECT_NEAR(actual.g, expected.g, tolerance);
+  EXPECT_NEAR(actual.b, expected.b, tolerance);
+}
+
+class OpenGLWindow : public testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    zebRenderingOpenGL_AutoInit_Construct();
+  }
+  void TearDown() override
+  {
+    zebRenderingOpenGL_AutoInit_Destruct();
+  }
+};
+}
+
+TEST(RenderWindowFactory, WindowOnlyWhileTheOpenGLModuleIsInitialised)
+{
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(zebRenderWindow::New(), nullptr);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("zebRenderWindow"), std::string::npos);
+
+  zebRenderingOpenGL_AutoInit_Construct();
+  zebRenderWindow* window = zebRenderWindow::New();
+  ASSERT_NE(window, nullptr);
+  EXPECT_STREQ(window->GetClassName(), "zebOpenGLRenderWindow");
+  EXPECT_TRUE(window->IsA("zebRenderWindow"));
+  window->Delete();
+  zebRenderingOpenGL_AutoInit_Destruct();
+
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(zebRenderWindow::New(), nullptr);
+  testing::internal::GetCapturedStderr();
+}
+
+TEST_F(OpenGLWindow, TwoRendersAndTwoWindowsGiveIdenticalPixels)
+{
+  zebRenderer* renderer = zebRenderer::New();
+  zebActor* sphere = MakeSphereActor(24, 48);
+  sphere->SetSpecularColor(1.0, 1.0, 1.0);
+  sphere->SetShininess(0.3);
+  renderer->AddActor(sphere);
+  sphere->Delete();
+
+  zebRenderWindow* window = MakeWindow(renderer, 120, 90);
+  std::vector<unsigned char> first;
+  std::vector<unsigned char> second;
+  window->Render();
+  ASSERT_TRUE(window->GrabPixels(first));
+  window->Render();
+  ASSERT_TRUE(window->GrabPixels(second));
+  window->Delete();
+  EXPECT_EQ(first.size(), 120u * 90u * 3u);
+  EXPECT_TRUE(first == second);
+  EXPECT_TRUE(RenderAlone(renderer, 120, 90) == first);
+  renderer->Delete();
+}
+
+TEST_F(OpenGLWindow, EmptySceneShowsTheBackgroundOnly)
+{
+  zebRenderer* renderer = zebRenderer::New();
+  renderer->SetBackground(0.2, 0.4, 0.6);
+  zebActor* meshless = zebActor::New();
+  renderer->AddActor(meshless);
+  meshless->Delete();
+  std::vector<unsigned char> rgb = RenderAlone(renderer, 50, 40);
+  renderer->Delete();
+  ASSERT_EQ(rgb.size(), 50u * 40u * 3u);
+  for (size_t i = 0; i < rgb.size(); i += 3)
+  {
+    ASSERT_EQ(rgb[i], 51) << "pixel " << i / 3;
+    ASSERT_EQ(rgb[i + 1], 102) << "pixel " << i / 3;
+    ASSERT_EQ(rgb[i + 2], 153) << "pixel " << i / 3;
+  }
+
+  zebRenderWindow* bare = zebRenderWindow::New();
+  bare->SetSize(8, 8);
+  bare->Render();
+  ASSERT_TRUE(bare->GrabPixels(rgb));
+  bare->Delete();
+  EXPECT_EQ(rgb, std::vector<unsigned char>(8 * 8 * 3, 0));
+}
+
+TEST_F(OpenGLWindow, SphereIsFramedAndShadedByItsNormals)
+{
+  zebRenderer* renderer = zebRenderer::New();
+  renderer->SetBackground(0.0, 0.0, 0.0);
+  zebActor* sphere = MakeSphereActor(32, 64);
+  renderer->AddActor(sphere);
+  sphere->Delete();
+  std::vector<unsigned char> rgb = RenderAlone(renderer, 100, 100);
+  renderer->Delete();
+  ASSERT_EQ(rgb.size(), 100u * 100u * 3u);
+
+  // Facing the headlight the grey diffuse colour 0.8 shows in full; towards
+  // the rim the normals turn away and the sphere darkens.
+  ExpectNear(PixelAt(rgb, 100, 50, 50), { 204, 204, 204 }, 3);
+  const int rim = PixelAt(rgb, 100, 50, 25).r;
+  EXPECT_GT(rim, 30);
+  EXPECT_LT(rim, 180);
+  EXPECT_GT(PixelAt(rgb, 100, 50, 35).r, rim);
+  // The whole sphere fits: the corners and the border stay background.
+  ExpectNear(PixelAt(rgb, 100, 0, 0), { 0, 0, 0 }, 0);
+  ExpectNear(PixelAt(rgb, 100, 99, 50), { 0, 0, 0 }, 0);
+  ExpectNear(PixelAt(rgb, 100, 50, 99), { 0, 0, 0 }, 0);
+}
+
+TEST_F(OpenGLWindow, DiffuseSpecularAndTiltedNormals)
+{
+  zebActor* facing = MakeTriangleActor(0.0, 0.0);
+  facing->SetDiffuseColor(1.0, 0.5, 0.0);
+  ExpectNear(MiddleOf(facing), { 255, 128, 0 }, 2);
+  facing->SetSpecularColor(0.0, 0.0, 1.0);
+  ExpectNear(MiddleOf(facing), { 255, 128, 255 }, 2);
+  facing->Delete();
+
+  // Normals tilted by 60 degrees see the headlight at half strength:
+  // 0.8 * (0.1 + 0.9 * 0.5) = 0.44.
+  zebActor* tilted = MakeTriangleActor(0.0, 60.0);
+  ExpectNear(MiddleOf(tilted), { 112, 112, 112 }, 3);
+  tilted->Delete();
+}
+
+TEST_F(OpenGLWindow, NearerSurfaceHidesFartherOneAndOpacityBlends)
+{
+  zebRenderer* renderer = zebRenderer::New();
+  renderer->SetBackground(0.0, 0.0, 0.0);
+  zebActor* nearer = MakeTriangleActor(0.5, 0.0);
+  nearer->SetDiffuseColor(1.0, 0.0, 0.0);
+  zebActor* farther = MakeTriangleActor(-0.5, 0.0);
+  farther->SetDiffuseColor(0.0, 1.0, 0.0);
+  renderer->AddActor(nearer);
+  renderer->AddActor(farther);
+  std::vector<unsigned char> rgb = RenderAlone(renderer, 64, 64);
+  ASSERT_FALSE(rgb.empty());
+  ExpectNear(PixelAt(rgb, 64, 32, 32), { 255, 0, 0 }, 2);
+
+  nearer->SetOpacity(0.5);
+  rgb = RenderAlone(renderer, 64, 64);
+  ASSERT_FALSE(rgb.empty());
+  ExpectNear(PixelAt(rgb, 64, 32, 32), { 128, 128, 0 }, 2);
+  nearer->Delete();
+  farther->Delete();
+  renderer->Delete();
+
+  zebActor* clear = MakeTriangleActor(0.0, 0.0);
+  clear->SetOpacity(0.0);
+  ExpectNear(MiddleOf(clear), { 51, 102, 153 }, 0);
+  clear->Delete();
+}
+
+TEST_F(OpenGLWindow, ResizingNeedsAnotherRender)
+{
+  zebRenderer* renderer = zebRenderer::New();
+  zebRenderWindow* window = MakeWindow(renderer, 30, 20);
+  renderer->Delete();
+  std::vector<unsigned char> rgb;
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(window->GrabPixels(rgb));
+  window->Render();
+  window->SetSize(40, 10);
+  EXPECT_FALSE(window->GrabPixels(rgb));
+  EXPECT_NE(testing::internal::GetCapturedStderr(), "");
+  window->Render();
+  ASSERT_TRUE(window->GrabPixels(rgb));
+  EXPECT_EQ(rgb.size(), 40u * 10u * 3u);
+  window->Delete();
+}
