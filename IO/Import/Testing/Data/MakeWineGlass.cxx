@@ -81,7 +81,7 @@ void InnerBottom(double u, double& r, double& y)
 
 // The wine: the inner wall shrunk a little, up to its level, then the flat
 // top. Its last piece ends on the axis.
-const double WineLevelU = 0.49 / 0.99;
+const double WineLevelU = 0.6;
 
 void WineSide(double u, double& r, double& y)
 {
@@ -251,13 +251,14 @@ int main(int argc, char* argv[])
           "  children [\n");
   WriteShape(out,
              "Glass",
-             "diffuseColor 0.78 0.84 0.9 specularColor 0.9 0.9 0.9 shininess 0.8",
+             "diffuseColor 0.78 0.84 0.9 specularColor 0.9 0.9 0.9 shininess 0.8 "
+             "transparency 0.7",
              glass,
              true,
              "solid TRUE ccw TRUE normalPerVertex TRUE");
   WriteShape(out,
              "Wine",
-             "diffuseColor 0.5 0.03 0.1 specularColor 0.6 0.5 0.5 shininess 0.6",
+             "diffuseColor 0.65 0.02 0.08 specularColor 0.6 0.5 0.5 shininess 0.6",
              wine,
              false,
              "solid TRUE creaseAngle 1.0");
