@@ -12,13 +12,18 @@ namespace
 {
 const char* const MesaVendorFile = "/usr/share/glvnd/egl_vendor.d/50_mesa.json";
 
-// Number of live contexts on the shared surfaceless display.
-int DisplayUsers = 0;
-
+// Mesa reads its settings from the environment when the display opens.
+// These pick llvmpipe and keep the caller from changing the OpenGL that the
+// driver offers.
 void ForceSoftwareRasteriser()
 {
   setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
   setenv("GALLIUM_DRIVER", "llvmpipe", 1);
+  unsetenv("MESA_LOADER_DRIVER_OVERRIDE");
+  unsetenv("MESA_GL_VERSION_OVERRIDE");
+  unsetenv("MESA_GLSL_VERSION_OVERRIDE");
+  unsetenv("MESA_EXTENSION_OVERRIDE");
+  // GLVND would otherwise offer EGL to any vendor library it finds first.
   FILE* vendor = fopen(MesaVendorFile, "r");
   if (vendor)
   {
@@ -48,6 +53,23 @@ EGLDisplay OpenSurfacelessDisplay()
   {
     fprintf(stderr, "zebOpenGLRenderWindow: cannot initialise the surfaceless EGL display\n");
     return EGL_NO_DISPLAY;
+  }
+  return display;
+}
+
+// The surfaceless display of the process, opened on first use. It is never
+// terminated: terminating unloads Mesa's driver, and a driver loaded again
+// by a later window would start from scratch each time (and leave behind
+// what Mesa does not free on unloading). Contexts are what windows release.
+EGLDisplay SharedDisplay()
+{
+  static bool opened = false;
+  static EGLDisplay display = EGL_NO_DISPLAY;
+  if (!opened)
+  {
+    opened = true;
+    ForceSoftwareRasteriser();
+    display = OpenSurfacelessDisplay();
   }
   return display;
 }
@@ -95,16 +117,11 @@ zebOffscreenContext::~zebOffscreenContext()
 
 bool zebOffscreenContext::Create()
 {
-  if (DisplayUsers == 0)
-  {
-    ForceSoftwareRasteriser();
-  }
-  EGLDisplay display = OpenSurfacelessDisplay();
+  EGLDisplay display = SharedDisplay();
   if (display == EGL_NO_DISPLAY)
   {
     return false;
   }
-  ++DisplayUsers;
   this->Display = display;
   this->Context = CreateCoreContext(display);
   if (this->Context == EGL_NO_CONTEXT)
@@ -151,10 +168,6 @@ void zebOffscreenContext::Release()
     eglDestroyContext(this->Display, this->Context);
     this->Context = EGL_NO_CONTEXT;
   }
-  if (--DisplayUsers == 0)
-  {
-    eglTerminate(this->Display);
-    eglReleaseThread();
-  }
+  eglReleaseThread();
   this->Display = EGL_NO_DISPLAY;
 }

@@ -18,8 +18,8 @@ public:
   bool MakeCurrent();
   bool IsCreated() const;
 
-  // Makes no context current and destroys this one. The EGL display is
-  // terminated when the last context of the process is destroyed.
+  // Makes no context current and destroys this one. The EGL display stays
+  // initialised for the other contexts of the process.
   void Release();
 
 private:

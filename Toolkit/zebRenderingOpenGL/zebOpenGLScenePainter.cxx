@@ -104,6 +104,11 @@ bool IsDrawable(const zebActor* actor)
   {
     if (corner >= points)
     {
+      fprintf(stderr,
+              "zebOpenGLRenderWindow: a triangle names point %u of a mesh of %u points; the "
+              "actor is not drawn\n",
+              corner,
+              points);
       return false;
     }
   }

@@ -23,9 +23,13 @@ TEST(RenderProcess, RunsGiveIdenticalImagesInAnyEnvironment)
   EXPECT_EQ(first.err, "");
   ProcessResult second = RenderTo(directory + "/second.png");
   ASSERT_EQ(second.exitStatus, 0) << second.err;
-  ProcessResult redirected =
-    RenderTo(directory + "/redirected.png",
-             { "GALLIUM_DRIVER=softpipe", "LIBGL_ALWAYS_SOFTWARE=0", "EGL_PLATFORM=x11" });
+  ProcessResult redirected = RenderTo(directory + "/redirected.png",
+                                      { "GALLIUM_DRIVER=softpipe",
+                                        "LIBGL_ALWAYS_SOFTWARE=0",
+                                        "EGL_PLATFORM=x11",
+                                        "MESA_GL_VERSION_OVERRIDE=3.0",
+                                        "MESA_EXTENSION_OVERRIDE=-GL_ARB_framebuffer_object",
+                                        "MESA_LOADER_DRIVER_OVERRIDE=kms_swrast" });
   ASSERT_EQ(redirected.exitStatus, 0) << redirected.err;
 
   bool found = false;

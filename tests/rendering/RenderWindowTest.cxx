@@ -6,6 +6,7 @@
 #include <zebRenderWindow.h>
 #include <zebRenderer.h>
 #include <zebRenderingOpenGLModule.h>
+#include <zebTriangleMesh.h>
 
 #include <gtest/gtest.h>
 
@@ -187,6 +188,21 @@ TEST_F(OpenGLWindow, NearerSurfaceHidesFartherOneAndOpacityBlends)
   clear->SetOpacity(0.0);
   ExpectNear(MiddleOf(clear), { 51, 102, 153 }, 0);
   clear->Delete();
+}
+
+TEST_F(OpenGLWindow, MeshWithCornersBeyondItsPointsIsNotDrawn)
+{
+  zebActor* broken = MakeTriangleActor(0.0, 0.0);
+  broken->GetMesh()->InsertNextTriangle(0, 1, 3);
+  testing::internal::CaptureStderr();
+  ExpectNear(MiddleOf(broken), { 51, 102, 153 }, 0);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("point 3 of a mesh of 3 points"),
+            std::string::npos);
+  broken->GetMesh()->InsertNextTriangle(-1, 0, 1);
+  testing::internal::CaptureStderr();
+  ExpectNear(MiddleOf(broken), { 51, 102, 153 }, 0);
+  EXPECT_NE(testing::internal::GetCapturedStderr(), "");
+  broken->Delete();
 }
 
 TEST_F(OpenGLWindow, ResizingNeedsAnotherRender)
