@@ -12,3 +12,10 @@ run() {
   echo "==> $*"
   "$@"
 }
+# import_tests: the wine glass scene against its baseline; a differing image
+# is written to build/default/Testing/Temporary.
+mkdir -p build/default/Testing/Temporary
+run "$bin/import_tests" TestVRMLNormals -D ZEBData -V ZEBData/Baseline/TestVRMLNormals.png \
+  -T build/default/Testing/Temporary
+run "$bin/import_tests" TestVRMLImporter -D ZEBData -V ZEBData/Baseline/TestVRMLNormals.png \
+  -T build/default/Testing/Temporary
