@@ -74,7 +74,7 @@ private:
   bool ReadInts(const std::string& field, std::vector<int>& values);
   bool ReadVectors(const std::string& field, std::vector<double>& values);
 
-  bool SkipStatement();
+  bool SkipStatement(const zebVRMLToken& keyword);
   bool SkipValue(const std::string& field);
   bool SkipBalanced(const zebVRMLToken& opening);
 
@@ -132,7 +132,7 @@ bool Parser::ParseChildStatement(int depth, std::vector<zebVRMLNodePointer>& nod
   if (next.Kind == zebVRMLTokenKind::Word &&
       (next.Text == "PROTO" || next.Text == "EXTERNPROTO" || next.Text == "ROUTE"))
   {
-    return this->SkipStatement();
+    return this->SkipStatement(this->Lexer.Take());
   }
   zebVRMLNodePointer node;
   if (!this->ParseNodeStatement(depth, node))
@@ -227,11 +227,8 @@ bool Parser::ParseNode(const zebVRMLToken& type, int depth, zebVRMLNodePointer& 
       }
       return this->FailAt(token, "a field name or '}'");
     }
-    if (token.Text == "PROTO" || token.Text == "EXTERNPROTO" || token.Text == "ROUTE")
-    {
-      return this->Fail(token.Line, token.Text + " inside " + type.Text + " is not supported");
-    }
-    if (!this->ParseField(*node, token, depth))
+    bool statement = token.Text == "PROTO" || token.Text == "EXTERNPROTO" || token.Text == "ROUTE";
+    if (!(statement ? this->SkipStatement(token) : this->ParseField(*node, token, depth)))
     {
       return false;
     }
@@ -440,9 +437,8 @@ bool Parser::ReadVectors(const std::string& field, std::vector<double>& values)
 }
 
 // PROTO name [ ... ] { ... }, EXTERNPROTO name [ ... ] url, or ROUTE a.b TO c.d.
-bool Parser::SkipStatement()
+bool Parser::SkipStatement(const zebVRMLToken& keyword)
 {
-  zebVRMLToken keyword = this->Lexer.Take();
   std::string word;
   if (keyword.Text == "ROUTE")
   {

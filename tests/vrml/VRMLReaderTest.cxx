@@ -255,8 +255,8 @@ TEST(VRMLReader, UnknownNodesAndStatementsAreSkipped)
     "Background { skyColor [ 0 0 1, 1 1 1 ] skyAngle [ 1.2 ] }\n" +
     "Viewpoint { position 0 0 10 description \"a } brace\" }\n" +
     "Switch { choice [ DEF Hidden Shape { geometry Box { size 1 1 1 } } ] }\n" +
-    "Transform { bboxSize 1 1 1 children [ USE Hidden Thing { size 2 } " + Square() +
-    " Shape { geometry Sphere { radius 1 } } ] }\n" +
+    "Transform { bboxSize 1 1 1 ROUTE T.a TO T.b children [ USE Hidden Thing { size 2 } " +
+    Square() + " Shape { geometry Sphere { radius 1 } } ] }\n" +
     "Shape { geometry IndexedFaceSet { color Color { color [ 1 0 0 ] } colorPerVertex FALSE "
     "texCoord NULL convex TRUE coord Coordinate { point [ 0 0 0, 1 0 0, 0 1 0 ] } coordIndex 0 "
     "} }\n" +

@@ -68,3 +68,16 @@ TEST(WineGlass, GlassWithGivenNormalsAndWineWithMadeNormals)
   EXPECT_GT(glassTop - glassBottom, 1.5);
   EXPECT_LT(wineTop, glassTop);
 }
+
+TEST(WineGlass, EveryTruncationIsRefusedWithItsLine)
+{
+  std::string text = ReadCommitted();
+  for (size_t cut = text.find("Transform") + 1; cut < text.size() - 2; cut += text.size() / 61)
+  {
+    zebVRMLScene scene;
+    std::string error;
+    EXPECT_FALSE(zebReadVRMLScene(text.substr(0, cut), scene, error)) << cut;
+    EXPECT_EQ(error.rfind("line ", 0), 0u) << error;
+    EXPECT_TRUE(scene.Shapes.empty());
+  }
+}
