@@ -13,6 +13,8 @@ const double Pi = 3.14159265358979323846;
 const size_t MaximumPoints = 4000000;
 const size_t MaximumVisits = 1000000;
 const int MaximumDepth = 1000;
+// Points are drawn in single precision; farther ones cannot be framed.
+const double MaximumCoordinate = 1e30;
 // Faces around one point that take part in smoothing its normal; only
 // degenerate input shares a point among more.
 const size_t MaximumNeighbours = 1024;
@@ -232,6 +234,13 @@ bool Builder::AddShape(const zebVRMLNode& node, const Affine& transform)
   shape.Transparency = material ? Clamp01(material->Transparency) : 0.0;
   shape.Solid = set->Solid;
   this->Emit(*set, faces, corners, transform, shape);
+  for (double value : shape.Points)
+  {
+    if (!(std::fabs(value) <= MaximumCoordinate))
+    {
+      return this->Fail(set->Line, "a point lies too far out once transformed");
+    }
+  }
   this->Shapes.push_back(std::move(shape));
   return true;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 struct zebVRMLNode;
+struct zebVRMLShape;
 typedef std::shared_ptr<zebVRMLNode> zebVRMLNodePointer;
 
 // One node; only the fields of its type are used. A node named by DEF and
@@ -58,7 +59,7 @@ bool zebParseVRMLNodes(const std::string& text,
 
 // Applies transforms and builds the triangles of every shape below roots.
 bool zebBuildVRMLShapes(const std::vector<zebVRMLNodePointer>& roots,
-                        std::vector<struct zebVRMLShape>& shapes,
+                        std::vector<zebVRMLShape>& shapes,
                         std::string& error);
 
 #endif

@@ -308,6 +308,13 @@ TEST(VRMLReader, MalformedFilesGiveOneClearMessage)
 
 TEST(VRMLReader, HostileInputIsRefusedWithoutCrashing)
 {
+  // Finite numbers that transforms carry out of range.
+  EXPECT_EQ(Refuse(Header +
+                   "Transform { scale 1e300 1e300 1e300 children Transform { scale 1e300 "
+                   "1 1 children " +
+                   Square() + "} }"),
+            "line 2: a point lies too far out once transformed");
+
   // Deep nesting is refused before it can exhaust the stack.
   std::string deep = Header;
   for (int i = 0; i < 5000; ++i)
