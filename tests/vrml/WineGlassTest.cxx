@@ -81,3 +81,31 @@ TEST(WineGlass, EveryTruncationIsRefusedWithItsLine)
     EXPECT_TRUE(scene.Shapes.empty());
   }
 }
+
+TEST(WineGlass, DamagedCopiesAreReadOrRefusedWithoutCrashing)
+{
+  const std::string text = ReadCommitted();
+  const char replacements[] = { '{', '}', '[', ']', '-', '9', 'e', '#', '"', ' ', '\0', '\xff' };
+  unsigned state = 2024;
+  for (int copy = 0; copy < 100; ++copy)
+  {
+    std::string damaged = text;
+    for (int change = 0; change < 3; ++change)
+    {
+      state = state * 1103515245u + 12345u;
+      size_t at = 16 + (state >> 4) % (damaged.size() - 16);
+      damaged[at] = replacements[(state >> 24) % sizeof(replacements)];
+    }
+    zebVRMLScene scene;
+    std::string error;
+    if (zebReadVRMLScene(damaged, scene, error))
+    {
+      EXPECT_LE(scene.Shapes.size(), 2u);
+    }
+    else
+    {
+      EXPECT_EQ(error.rfind("line ", 0), 0u) << error;
+      EXPECT_TRUE(scene.Shapes.empty());
+    }
+  }
+}
