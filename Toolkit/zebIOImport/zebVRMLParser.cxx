@@ -48,7 +48,7 @@ bool LooksLikeValue(const zebVRMLToken& token)
 class Parser
 {
 public:
-  Parser(const std::string& text)
+  explicit Parser(const std::string& text)
     : Lexer(text, 0, 1)
   {
   }
