@@ -58,9 +58,9 @@ peak_kib() {
 
 ms() { awk -v us="$1" 'BEGIN { printf "%.1f ms", us / 1000 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
-row() { printf '| %-44s | %12s | %-28s | %12s | %8s | %-10s |\n' "$@"; }
+row() { printf '| %-58s | %12s | %-27s | %12s | %6s | %-8s |\n' "$@"; }
 
-printf '\n'
+printf '\nMachine load at the start: %s\n\n' "$(uptime)"
 row "Measure" "Value" "Floor" "Floor value" "Ratio" "Target"
 row "---" "---:" "---" "---:" "---:" "---"
 
