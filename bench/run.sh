@@ -99,6 +99,13 @@ for generator in zebWrapTclInit zebWrapPythonInit; do
   unset seconds_at
 done
 
+# The share of start-up that the system's Exodus II library brings with it
+# (netCDF and its dependencies): an empty program that only links it.
+echo 'int main(void) { return 0; }' | cc -x c - -o "$scratch/links-exodus" -Wl,--no-as-needed -lexoIIv2c
+median_pair 21 "$scratch/links-exodus" "/bin/true"
+row "empty program linked to libexoIIv2c" "$(ms "$subject_us")" "/bin/true" "$(ms "$floor_us")" \
+  "$(ratio "$subject_us" "$floor_us")" "-"
+
 for program in smrendering_tests import_tests exodus_tests animation_tests common_tests; do
   [ -x "$bin/$program" ] || continue
   median_pair 21 "$bin/$program NoSuchTestName" "/bin/true"
