@@ -22,3 +22,10 @@ run "$bin/smrendering_tests" TestTransferFunctionManager
 run "$bin/exodus_tests" TestExodusImplicitArrays -D ZEBData
 run "$bin/zebWrapTclInit" Toolkit/zebFiltersCoreTcl/zebFiltersCoreTclInit.txt \
   build/default/zebFiltersCoreTclInit.cxx
+# import_tests: the wine glass scene against its baseline; a differing image
+# is written to build/default/Testing/Temporary.
+mkdir -p build/default/Testing/Temporary
+run "$bin/import_tests" TestVRMLNormals -D ZEBData -V ZEBData/Baseline/TestVRMLNormals.png \
+  -T build/default/Testing/Temporary
+run "$bin/import_tests" TestVRMLImporter -D ZEBData -V ZEBData/Baseline/TestVRMLNormals.png \
+  -T build/default/Testing/Temporary
