@@ -1,15 +1,15 @@
 // Reading the mesh of an Exodus II file with the Exodus II library, checking
 // that what the file says fits together.
 #include "zebExodusIIMesh.h"
-
-#include <exodusII.h>
+#include "zebExodusIILibrary.h"
 
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
-static bool ReadCoordinates(int exoid, int64_t dimensions, zebExodusIIMesh& mesh)
+static bool ReadCoordinates(const zebExodusIIFunctions& ex,
+                            int exoid, int64_t dimensions, zebExodusIIMesh& mesh)
 {
   size_t nodes = static_cast<size_t>(mesh.NumberOfNodes);
   mesh.X.assign(nodes, 0.0);
@@ -19,26 +19,28 @@ static bool ReadCoordinates(int exoid, int64_t dimensions, zebExodusIIMesh& mesh
   {
     return true;
   }
-  return ex_get_coord(exoid,
-                      mesh.X.data(),
-                      dimensions > 1 ? mesh.Y.data() : nullptr,
-                      dimensions > 2 ? mesh.Z.data() : nullptr) >= 0;
+  return ex.GetCoord(exoid,
+                     mesh.X.data(),
+                     dimensions > 1 ? mesh.Y.data() : nullptr,
+                     dimensions > 2 ? mesh.Z.data() : nullptr) >= 0;
 }
 
-static bool ReadBlock(int exoid, int64_t nodes, zebExodusIIElementBlock& block, std::string& reason)
+static bool ReadBlock(const zebExodusIIFunctions& ex,
+                      int exoid,
+                      int64_t nodes, zebExodusIIElementBlock& block, std::string& reason)
 {
   char type[MAX_STR_LENGTH + 1] = "";
   int64_t edges = 0, faces = 0, attributes = 0;
   std::string name = "element block " + std::to_string(block.Id);
-  if (ex_get_block(exoid,
-                   EX_ELEM_BLOCK,
-                   block.Id,
-                   type,
-                   &block.NumberOfElements,
-                   &block.NodesPerElement,
-                   &edges,
-                   &faces,
-                   &attributes) < 0 ||
+  if (ex.GetBlock(exoid,
+                  EX_ELEM_BLOCK,
+                  block.Id,
+                  type,
+                  &block.NumberOfElements,
+                  &block.NodesPerElement,
+                  &edges,
+                  &faces,
+                  &attributes) < 0 ||
       block.NumberOfElements < 0 || block.NodesPerElement < 0 ||
       (block.NodesPerElement > 0 && block.NumberOfElements > INT64_MAX / block.NodesPerElement))
   {
@@ -51,7 +53,7 @@ static bool ReadBlock(int exoid, int64_t nodes, zebExodusIIElementBlock& block, 
   {
     return true;
   }
-  if (ex_get_conn(exoid, EX_ELEM_BLOCK, block.Id, block.Connectivity.data(), nullptr, nullptr) < 0)
+  if (ex.GetConn(exoid, EX_ELEM_BLOCK, block.Id, block.Connectivity.data(), nullptr, nullptr) < 0)
   {
     reason = "cannot read the connectivity of " + name;
     return false;
@@ -68,12 +70,12 @@ static bool ReadBlock(int exoid, int64_t nodes, zebExodusIIElementBlock& block, 
   return true;
 }
 
-static bool ReadMesh(int exoid, zebExodusIIMesh& mesh, std::string& reason)
+static bool ReadMesh(const zebExodusIIFunctions& ex, int exoid, zebExodusIIMesh& mesh, std::string& reason)
 {
-  ex_set_int64_status(exoid, EX_ALL_INT64_API);
+  ex.SetInt64Status(exoid, EX_ALL_INT64_API);
   char title[MAX_LINE_LENGTH + 1] = "";
   int64_t dimensions = 0, elements = 0, blocks = 0, nodeSets = 0, sideSets = 0;
-  if (ex_get_init(
+  if (ex.GetInit(
         exoid, title, &dimensions, &mesh.NumberOfNodes, &elements, &blocks, &nodeSets, &sideSets) <
         0 ||
       mesh.NumberOfNodes < 0 || blocks < 0)
@@ -81,13 +83,13 @@ static bool ReadMesh(int exoid, zebExodusIIMesh& mesh, std::string& reason)
     reason = "cannot read the mesh sizes";
     return false;
   }
-  if (!ReadCoordinates(exoid, dimensions, mesh))
+  if (!ReadCoordinates(ex, exoid, dimensions, mesh))
   {
     reason = "cannot read the node coordinates";
     return false;
   }
   std::vector<int64_t> ids(static_cast<size_t>(blocks));
-  if (blocks > 0 && ex_get_ids(exoid, EX_ELEM_BLOCK, ids.data()) < 0)
+  if (blocks > 0 && ex.GetIds(exoid, EX_ELEM_BLOCK, ids.data()) < 0)
   {
     reason = "cannot read the element block ids";
     return false;
@@ -96,7 +98,7 @@ static bool ReadMesh(int exoid, zebExodusIIMesh& mesh, std::string& reason)
   for (size_t b = 0; b < ids.size(); ++b)
   {
     mesh.Blocks[b].Id = ids[b];
-    if (!ReadBlock(exoid, mesh.NumberOfNodes, mesh.Blocks[b], reason))
+    if (!ReadBlock(ex, exoid, mesh.NumberOfNodes, mesh.Blocks[b], reason))
     {
       return false;
     }
@@ -113,19 +115,25 @@ bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& r
     return false;
   }
   fclose(file);
+  const zebExodusIIFunctions* ex = zebLoadExodusIILibrary(reason);
+  if (!ex)
+  {
+    return false;
+  }
 
   // The reader reports failures itself, in one line.
-  ex_opts(EX_DEFAULT);
+  ex->Opts(EX_DEFAULT);
   int computeWordSize = sizeof(double);
   int fileWordSize = 0;
   float version = 0;
-  int exoid = ex_open(path, EX_READ, &computeWordSize, &fileWordSize, &version);
+  int exoid =
+    ex->OpenInt(path, EX_READ, &computeWordSize, &fileWordSize, &version, EX_API_VERS_NODOT);
   if (exoid < 0)
   {
     reason = "not an Exodus II file";
     return false;
   }
-  bool read = ReadMesh(exoid, mesh, reason);
-  ex_close(exoid);
+  bool read = ReadMesh(*ex, exoid, mesh, reason);
+  ex->Close(exoid);
   return read;
 }

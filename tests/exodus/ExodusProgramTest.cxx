@@ -160,3 +160,19 @@ TEST(ExodusProgram, BlockZeroMustBeABlockSetHoldingAGrid)
   EXPECT_EQ(RunOnCrafted("layout flat\n" + arrays), 1);
   EXPECT_EQ(RunOnCrafted("layout inner-block-set\n" + arrays), 1);
 }
+
+// The Exodus II library and the netCDF and HDF5 stack behind it are loaded
+// when a file is read, not when the program starts.
+TEST(ExodusProgram, LoadsTheExodusLibraryOnlyToReadAFile)
+{
+  ProcessOptions options;
+  options.setEnv = { "LD_DEBUG=files" };
+  ProcessResult r = RunProcess({ EXODUS_TESTS, "NoSuchTestName" }, options);
+  EXPECT_EQ(r.exitStatus, 255);
+  EXPECT_EQ(r.err.find("libexoIIv2c"), std::string::npos);
+  EXPECT_EQ(r.err.find("libnetcdf"), std::string::npos);
+
+  r = RunProcess({ EXODUS_TESTS, "TestExodusImplicitArrays", "-D", bundledRoot }, options);
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_NE(r.err.find("libexoIIv2c"), std::string::npos);
+}

@@ -1,0 +1,63 @@
+// Opens the Exodus II library the build found, once per process, and looks
+// up the functions the reader calls.
+#include "zebExodusIILibrary.h"
+
+#include <dlfcn.h>
+
+#include <mutex>
+
+namespace
+{
+struct LoadedLibrary
+{
+  zebExodusIIFunctions Functions{};
+  bool Loaded = false;
+  std::string Failure;
+};
+
+template <typename Function>
+bool LookUp(void* handle, const char* name, Function& function, std::string& failure)
+{
+  function = reinterpret_cast<Function>(dlsym(handle, name));
+  if (!function)
+  {
+    failure = std::string("the Exodus II library has no ") + name;
+  }
+  return function != nullptr;
+}
+
+void Load(LoadedLibrary& library)
+{
+  // The library stays loaded until the process ends.
+  void* handle = dlopen(ZEB_EXODUSII_LIBRARY_FILE, RTLD_NOW | RTLD_LOCAL);
+  if (!handle)
+  {
+    library.Failure = std::string("cannot load the Exodus II library: ") + dlerror();
+    return;
+  }
+  zebExodusIIFunctions& f = library.Functions;
+  std::string& failure = library.Failure;
+  library.Loaded = LookUp(handle, "ex_opts", f.Opts, failure) &&
+                   LookUp(handle, "ex_open_int", f.OpenInt, failure) &&
+                   LookUp(handle, "ex_close", f.Close, failure) &&
+                   LookUp(handle, "ex_set_int64_status", f.SetInt64Status, failure) &&
+                   LookUp(handle, "ex_get_init", f.GetInit, failure) &&
+                   LookUp(handle, "ex_get_coord", f.GetCoord, failure) &&
+                   LookUp(handle, "ex_get_ids", f.GetIds, failure) &&
+                   LookUp(handle, "ex_get_block", f.GetBlock, failure) &&
+                   LookUp(handle, "ex_get_conn", f.GetConn, failure);
+}
+}
+
+const zebExodusIIFunctions* zebLoadExodusIILibrary(std::string& reason)
+{
+  static LoadedLibrary library;
+  static std::once_flag once;
+  std::call_once(once, Load, library);
+  if (!library.Loaded)
+  {
+    reason = library.Failure;
+    return nullptr;
+  }
+  return &library.Functions;
+}
