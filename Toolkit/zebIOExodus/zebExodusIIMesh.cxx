@@ -2,6 +2,8 @@
 // that what the file says fits together.
 #include "zebExodusIIMesh.h"
 
+#include "zebNetCDFHeader.h"
+
 #include <exodusII.h>
 
 #include <cerrno>
@@ -104,6 +106,20 @@ static bool ReadMesh(int exoid, zebExodusIIMesh& mesh, std::string& reason)
   return true;
 }
 
+// Whether the library may be given the file: its netCDF header, if it has
+// one, fits in it. The first mebibyte holds the header of every mesh file.
+static bool HeaderFits(FILE* file)
+{
+  std::string start(1 << 20, '\0');
+  start.resize(fread(&start[0], 1, start.size(), file));
+  if (ferror(file) || fseeko(file, 0, SEEK_END) != 0)
+  {
+    return true;
+  }
+  off_t size = ftello(file);
+  return size < 0 || zebNetCDFHeaderFits(start, static_cast<uint64_t>(size));
+}
+
 bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& reason)
 {
   FILE* file = fopen(path, "rb");
@@ -112,7 +128,13 @@ bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& r
     reason = strerror(errno);
     return false;
   }
+  bool headerFits = HeaderFits(file);
   fclose(file);
+  if (!headerFits)
+  {
+    reason = "not an Exodus II file: its netCDF header needs more than the file holds";
+    return false;
+  }
 
   // The reader reports failures itself, in one line.
   ex_opts(EX_DEFAULT);
