@@ -12,13 +12,24 @@ run() {
   echo "==> $*"
   "$@"
 }
+out=build/default/run-programs
+mkdir -p "$out" build/default/Testing/Temporary
+
+# The generators, on the list files of the bundled wrapped libraries; the
+# generated sources land in build/default/run-programs.
+run "$bin/zebWrapTclInit" Toolkit/zebFiltersCoreTcl/zebFiltersCoreTclInit.txt \
+  "$out/zebFiltersCoreTclInit.cxx"
+run "$bin/zebWrapPythonInit" Toolkit/zebCommonCorePython/zebCommonCorePython.list \
+  "$out/zebCommonCorePythonInit.cxx" "$out/zebCommonCorePythonInitImpl.cxx"
+
+# The test programs, on the bundled data root ZEBData.
+run "$bin/smrendering_tests" TestTransferFunctionManager
+# import_tests: the wine glass scene against its baseline; a differing image
+# is written to build/default/Testing/Temporary.
+run "$bin/import_tests" TestVRMLNormals -D ZEBData -V ZEBData/Baseline/TestVRMLNormals.png \
+  -T build/default/Testing/Temporary
+run "$bin/import_tests" TestVRMLImporter -D ZEBData -V ZEBData/Baseline/TestVRMLNormals.png \
+  -T build/default/Testing/Temporary
+run "$bin/exodus_tests" TestExodusImplicitArrays -D ZEBData
 run "$bin/animation_tests" ObriskCoreAnimationPrintSelf
 run "$bin/common_tests" ObriskCoreCommonPrintSelf
-mkdir -p build/default/run-programs
-run "$bin/zebWrapPythonInit" Toolkit/zebCommonCorePython/zebCommonCorePython.list \
-  build/default/run-programs/zebCommonCorePythonInit.cxx \
-  build/default/run-programs/zebCommonCorePythonInitImpl.cxx
-run "$bin/smrendering_tests" TestTransferFunctionManager
-run "$bin/exodus_tests" TestExodusImplicitArrays -D ZEBData
-run "$bin/zebWrapTclInit" Toolkit/zebFiltersCoreTcl/zebFiltersCoreTclInit.txt \
-  build/default/zebFiltersCoreTclInit.cxx

@@ -61,6 +61,10 @@ const StartupRow startupTable[] = {
   {"exodus_tests",
    {"TestExodusImplicitArrays", "-D", dataRoot},
    {holder, Group({"zebIOParallelExodus"})}},
+  {"import_tests",
+   {"TestVRMLImporter", "-D", dataRoot},
+   {holder, Group({"zebInteractionStyle", "zebRenderingOpenGL"}), holder,
+    Group({"zebInteractionStyle", "zebRenderingOpenGL"})}},
 };
 
 std::string ExpectedTrace(const std::vector<Registration>& registrations)

@@ -1,0 +1,53 @@
+// Splits VRML 2.0 text into tokens: words (names, numbers, keywords), quoted
+// strings and the brackets { } [ ]. Commas count as white space and '#'
+// starts a comment to the end of the line. Internal to the VRML reader.
+#ifndef ZEB_VRML_LEXER_H
+#define ZEB_VRML_LEXER_H
+
+#include <string>
+
+enum class zebVRMLTokenKind
+{
+  Word,
+  String,
+  OpenBrace,
+  CloseBrace,
+  OpenBracket,
+  CloseBracket,
+  End,
+  Invalid  // a character that cannot start a token, or an unterminated string
+};
+
+struct zebVRMLToken
+{
+  zebVRMLTokenKind Kind = zebVRMLTokenKind::End;
+  std::string Text;  // the word, the string's contents, or a description of the fault
+  int Line = 1;
+};
+
+class zebVRMLLexer
+{
+public:
+  zebVRMLLexer(const std::string& text, size_t start, int line);
+
+  const zebVRMLToken& Peek() const
+  {
+    return this->Next;
+  }
+  zebVRMLToken Take();
+
+private:
+  void SkipSpaceAndComments();
+  void Scan();
+  void ScanString();
+
+  const std::string& Text;
+  size_t Position;
+  int Line;
+  zebVRMLToken Next;
+};
+
+// How a token reads in a message: the word itself, or a name for the others.
+std::string zebDescribeVRMLToken(const zebVRMLToken& token);
+
+#endif

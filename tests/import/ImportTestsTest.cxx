@@ -1,0 +1,213 @@
+// import_tests run as the build runs it: how the regression answer becomes
+// the exit status, where the data root comes from, the start-up
+// registrations, and TestVRMLImporter's two reads.
+#include "RunProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace
+{
+const std::string DataRoot = ZEB_DATA_DIR;
+const std::string Baseline = DataRoot + "/Baseline/TestVRMLNormals.png";
+const std::string InteractorStarted =
+  "zebRenderWindowInteractor: no display to interact with; Start returns at once\n";
+
+ProcessResult RunImportTests(std::vector<std::string> args,
+                             const ProcessOptions& options = ProcessOptions())
+{
+  args.insert(args.begin(), IMPORT_TESTS);
+  return RunProcess(args, options);
+}
+
+size_t Count(const std::string& text, const std::string& part)
+{
+  size_t count = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+  {
+    ++count;
+  }
+  return count;
+}
+
+bool Exists(const std::string& path)
+{
+  struct stat info;
+  return stat(path.c_str(), &info) == 0;
+}
+
+// A data root whose scene is one large red triangle.
+std::string TriangleRoot()
+{
+  std::string root = MakeTempDirectory();
+  mkdir((root + "/Data").c_str(), 0755);
+  EXPECT_TRUE(WriteFile(root + "/Data/WineGlass.wrl",
+                        "#VRML V2.0 utf8\nShape { appearance Appearance { material Material { "
+                        "diffuseColor 1 0 0 } } geometry IndexedFaceSet { coord Coordinate { "
+                        "point [ -1 -1 0, 1 -1 0, 0 1 0 ] } coordIndex [ 0 1 2 ] } }\n"));
+  return root;
+}
+
+void ExpectClean(const ProcessResult& r)
+{
+  EXPECT_EQ(r.signal, 0);
+  EXPECT_EQ(r.err.find("Leaks detected"), std::string::npos) << r.err;
+}
+}
+
+TEST(ImportTests, MatchingBaselinePasses)
+{
+  std::string temporary = MakeTempDirectory();
+  ProcessResult r =
+    RunImportTests({ "TestVRMLNormals", "-D", DataRoot, "-V", Baseline, "-T", temporary });
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_FALSE(Exists(temporary + "/TestVRMLNormals-test.png"));
+  ExpectClean(r);
+}
+
+TEST(ImportTests, WithoutBaselineNothingIsComparedAndNobodyInteracts)
+{
+  ProcessResult r = RunImportTests({ "TestVRMLNormals", "-D", DataRoot });
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(Count(r.err, InteractorStarted), 0u);
+  ExpectClean(r);
+}
+
+TEST(ImportTests, InteractionAskedForStartsTheInteractorOnce)
+{
+  ProcessResult r = RunImportTests({ "TestVRMLNormals", "-D", DataRoot, "-V", Baseline, "-I" });
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(Count(r.err, InteractorStarted), 1u);
+  ExpectClean(r);
+
+  r = RunImportTests({ "TestVRMLNormals", "-I", "-D", DataRoot });
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(Count(r.err, InteractorStarted), 1u);
+}
+
+TEST(ImportTests, BaselineOfAnotherImageFailsAndWritesImages)
+{
+  // The other image: the triangle scene, written by a check that fails for
+  // want of a baseline.
+  std::string images = MakeTempDirectory();
+  ProcessResult r = RunImportTests(
+    { "TestVRMLNormals", "-D", TriangleRoot(), "-V", images + "/Other.png", "-T", images });
+  ASSERT_EQ(r.exitStatus, 1);
+  ASSERT_EQ(rename((images + "/Other-test.png").c_str(), (images + "/Other.png").c_str()), 0);
+
+  std::string temporary = MakeTempDirectory();
+  r = RunImportTests(
+    { "TestVRMLNormals", "-D", DataRoot, "-V", images + "/Other.png", "-T", temporary });
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_NE(r.err.find("exceeds the threshold 10 "), std::string::npos) << r.err;
+  EXPECT_TRUE(Exists(temporary + "/Other-test.png"));
+  EXPECT_TRUE(Exists(temporary + "/Other-diff.png"));
+  EXPECT_EQ(Count(r.err, InteractorStarted), 0u);
+  ExpectClean(r);
+
+  // Failure wins over interaction.
+  r = RunImportTests(
+    { "TestVRMLNormals", "-V", images + "/Other.png", "-T", temporary, "-I", "-D", DataRoot });
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(Count(r.err, InteractorStarted), 0u);
+}
+
+TEST(ImportTests, DataRootReachesTheImporterAndTheCheck)
+{
+  // The -D option anywhere among the regression options: the scene is read
+  // from it, and the check, which sees it too, still compares.
+  ProcessResult r = RunImportTests({ "testvrmlnormals", "-V", Baseline, "-D", DataRoot });
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+
+  std::string empty = MakeTempDirectory();
+  std::string temporary = MakeTempDirectory();
+  r = RunImportTests({ "TestVRMLNormals", "-D", empty, "-V", Baseline, "-T", temporary });
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_NE(r.err.find("zebVRMLImporter: cannot open " + empty + "/Data/WineGlass.wrl: "),
+            std::string::npos)
+    << r.err;
+  EXPECT_TRUE(Exists(temporary + "/TestVRMLNormals-diff.png"));
+  ExpectClean(r);
+}
+
+TEST(ImportTests, ChosenByNumberTheRootComesFromTheEnvironmentOrTheFallback)
+{
+  std::string empty = MakeTempDirectory();
+  ProcessOptions options;
+  options.input = "0\n";
+  options.setEnv = { "ZEB_DATA_ROOT=" + empty };
+  ProcessResult r = RunImportTests({}, options);
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_NE(r.err.find("cannot open " + empty + "/Data/WineGlass.wrl"), std::string::npos);
+  ExpectClean(r);
+
+  options.setEnv = { "ZEB_DATA_ROOT=" + DataRoot };
+  r = RunImportTests({}, options);
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(r.err, "");
+
+  // The fallback root is four levels up from the working directory.
+  std::string top = MakeTempDirectory();
+  std::string deep = top + "/a/b/c/d";
+  for (const char* part : { "/ZEBData", "/ZEBData/Data", "/a", "/a/b", "/a/b/c", "/a/b/c/d" })
+  {
+    mkdir((top + part).c_str(), 0755);
+  }
+  ASSERT_TRUE(
+    WriteFile(top + "/ZEBData/Data/WineGlass.wrl", ReadFile(DataRoot + "/Data/WineGlass.wrl")));
+  options.setEnv.clear();
+  options.unsetEnv = { "ZEB_DATA_ROOT" };
+  options.input = "1\n";
+  options.workingDirectory = deep;
+  r = RunImportTests({}, options);
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(r.err, "");
+
+  options.workingDirectory = top;
+  r = RunImportTests({}, options);
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(Count(r.err, "cannot open ../../../../ZEBData/Data/WineGlass.wrl"), 2u) << r.err;
+}
+
+TEST(ImportTests, ImporterTestReadsTwiceAndPassesWithoutTheScene)
+{
+  ProcessResult r = RunImportTests({ "TestVRMLImporter", "-D", DataRoot });
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(r.err, "");
+
+  std::string empty = MakeTempDirectory();
+  r = RunImportTests({ "TestVRMLImporter", "-D", empty, "-V", Baseline });
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(r.err,
+            "zebVRMLImporter: cannot open " + empty +
+              "/Data/WineGlass.wrl: No such file or directory\n"
+              "zebVRMLImporter: cannot open " +
+              empty + "/Data/WineGlass.wrl: No such file or directory\n");
+  ExpectClean(r);
+}
+
+TEST(ImportTests, EachTestSourceBringsItsOwnRegistrations)
+{
+  ProcessOptions options;
+  options.setEnv = { "ZEB_TRACE_INIT=1" };
+  ProcessResult r = RunImportTests({ "TestVRMLImporter", "-D", DataRoot }, options);
+  EXPECT_EQ(r.exitStatus, 0);
+  std::string trace;
+  for (size_t at = 0; at < r.err.size();)
+  {
+    size_t end = r.err.find('\n', at);
+    std::string line = r.err.substr(at, end - at);
+    if (line.rfind("zebInit: ", 0) == 0)
+    {
+      trace += line.substr(9) + "\n";
+    }
+    at = end == std::string::npos ? r.err.size() : end + 1;
+  }
+  const std::string group =
+    "construct leak-tracking holder\nconstruct zebInteractionStyle\nconstruct zebRenderingOpenGL\n";
+  const std::string undo =
+    "destruct zebInteractionStyle\ndestruct zebRenderingOpenGL\ndestroy leak-tracking holder\n";
+  EXPECT_EQ(trace, group + group + undo + undo);
+}
