@@ -63,6 +63,14 @@ bool ElementTypeFits(int exoid, const std::string& variable)
 
 bool zebExodusIICoordinatesFit(int exoid, int64_t dimensions, int64_t nodes)
 {
+  // Without any coordinate variable the reader would take memory for nodes
+  // the file cannot hold.
+  int varid = -1;
+  if (nodes > 0 && nc_inq_varid(exoid, "coordx", &varid) != NC_NOERR &&
+      nc_inq_varid(exoid, "coord", &varid) != NC_NOERR)
+  {
+    return false;
+  }
   return ShapeIs(exoid, "coordx", { nodes }) && ShapeIs(exoid, "coordy", { nodes }) &&
          ShapeIs(exoid, "coordz", { nodes }) && ShapeIs(exoid, "coord", { dimensions, nodes });
 }

@@ -11,7 +11,8 @@
 
 // The node coordinates: "coordx", "coordy" and "coordz" each hold one value
 // per node, and the older combined "coord" one per dimension and node. A
-// variable the file lacks is left for the Exodus II library to report.
+// file with nodes has "coordx" or "coord"; another variable the file lacks
+// is left for the Exodus II library to report.
 bool zebExodusIICoordinatesFit(int exoid, int64_t dimensions, int64_t nodes);
 
 // The element block ids ("eb_prop1"): one per block.

@@ -151,3 +151,21 @@ TEST(ExodusShapes, RepeatedBlockIdsAreRefused)
             "zebExodusIIReader: cannot read \"" + path + "\": the element block ids repeat\n");
   std::filesystem::remove_all(directory);
 }
+
+// Nodes but no coordinate variable: the reader would otherwise take memory
+// for as many nodes as the file claims before the library fails.
+TEST(ExodusShapes, NodesWithoutCoordinatesAreRefused)
+{
+  std::string directory = MakeTempDirectory();
+  std::string path = directory + "/no-coordinates.exo";
+  WriteMesh(path, HandCheckedMesh());
+  std::string file = ReadFile(path);
+  size_t at = file.find("coordx");
+  ASSERT_NE(at, std::string::npos);
+  file[at + 5] = 'q';
+  ASSERT_TRUE(WriteFile(path, file));
+
+  EXPECT_EQ(ReadAndFail(path),
+            "zebExodusIIReader: cannot read \"" + path + "\": cannot read the node coordinates\n");
+  std::filesystem::remove_all(directory);
+}

@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds="${1:-30}"
-targets=(wrap_tcl wrap_python driver exodus)
+targets=(wrap_tcl wrap_python driver vrml exodus)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
