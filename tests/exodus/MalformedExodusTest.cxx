@@ -160,9 +160,12 @@ TEST(ExodusShapes, NodesWithoutCoordinatesAreRefused)
   std::string path = directory + "/no-coordinates.exo";
   WriteMesh(path, HandCheckedMesh());
   std::string file = ReadFile(path);
-  size_t at = file.find("coordx");
+  // The library writes the coordinates as one variable "coord".
+  size_t at = file.find(std::string("\0\0\0\x05"
+                                    "coord",
+                                    9));
   ASSERT_NE(at, std::string::npos);
-  file[at + 5] = 'q';
+  file[at + 8] = 'q';
   ASSERT_TRUE(WriteFile(path, file));
 
   EXPECT_EQ(ReadAndFail(path),
