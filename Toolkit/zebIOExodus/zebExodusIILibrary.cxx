@@ -44,8 +44,13 @@ void Load(LoadedLibrary& library)
                    LookUp(handle, "ex_get_init", f.GetInit, failure) &&
                    LookUp(handle, "ex_get_coord", f.GetCoord, failure) &&
                    LookUp(handle, "ex_get_ids", f.GetIds, failure) &&
-                   LookUp(handle, "ex_get_block", f.GetBlock, failure) &&
-                   LookUp(handle, "ex_get_conn", f.GetConn, failure);
+                   LookUp(handle, "ex_get_block_param", f.GetBlockParam, failure) &&
+                   LookUp(handle, "ex_get_conn", f.GetConn, failure) &&
+                   LookUp(handle, "nc_inq_varid", f.InqVarid, failure) &&
+                   LookUp(handle, "nc_inq_varndims", f.InqVarndims, failure) &&
+                   LookUp(handle, "nc_inq_vardimid", f.InqVardimid, failure) &&
+                   LookUp(handle, "nc_inq_dimlen", f.InqDimlen, failure) &&
+                   LookUp(handle, "nc_inq_att", f.InqAtt, failure);
 }
 }
 

@@ -1,11 +1,12 @@
 // The Exodus II library, opened on first use rather than linked: it brings
-// netCDF, HDF5 and their dependencies (some 45 libraries) along, and every
+// netCDF (whose inquiry calls are looked up through it too), HDF5 and their dependencies (some 45 libraries) along, and every
 // program that links the reader would otherwise load them at start-up
 // whether or not it reads a file.
 #ifndef ZEB_EXODUS_II_LIBRARY_H
 #define ZEB_EXODUS_II_LIBRARY_H
 
 #include <exodusII.h>
+#include <netcdf.h>
 
 #include <string>
 
@@ -18,8 +19,16 @@ struct zebExodusIIFunctions
   decltype(&::ex_get_init) GetInit;
   decltype(&::ex_get_coord) GetCoord;
   decltype(&::ex_get_ids) GetIds;
-  decltype(&::ex_get_block) GetBlock;
+  decltype(&::ex_get_block_param) GetBlockParam;
   decltype(&::ex_get_conn) GetConn;
+
+  // netCDF's inquiry calls, from the netCDF library the Exodus II library
+  // itself runs on.
+  decltype(&::nc_inq_varid) InqVarid;
+  decltype(&::nc_inq_varndims) InqVarndims;
+  decltype(&::nc_inq_vardimid) InqVardimid;
+  decltype(&::nc_inq_dimlen) InqDimlen;
+  decltype(&::nc_inq_att) InqAtt;
 };
 
 // The library's functions, loaded by the first call; null, with a one-line

@@ -2,15 +2,22 @@
 // that what the file says fits together.
 #include "zebExodusIIMesh.h"
 #include "zebExodusIILibrary.h"
+#include "zebExodusIIShapes.h"
+#include "zebNetCDFHeader.h"
 
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <set>
 
 static bool ReadCoordinates(const zebExodusIIFunctions& ex,
                             int exoid, int64_t dimensions, zebExodusIIMesh& mesh)
 {
+  if (!zebExodusIICoordinatesFit(ex, exoid, dimensions, mesh.NumberOfNodes))
+  {
+    return false;
+  }
   size_t nodes = static_cast<size_t>(mesh.NumberOfNodes);
   mesh.X.assign(nodes, 0.0);
   mesh.Y.assign(nodes, 0.0);
@@ -25,29 +32,38 @@ static bool ReadCoordinates(const zebExodusIIFunctions& ex,
                      dimensions > 2 ? mesh.Z.data() : nullptr) >= 0;
 }
 
+// Reads the block at the given position in file order.
 static bool ReadBlock(const zebExodusIIFunctions& ex,
                       int exoid,
-                      int64_t nodes, zebExodusIIElementBlock& block, std::string& reason)
+                      int64_t nodes,
+                      int64_t position,
+                      zebExodusIIElementBlock& block,
+                      std::string& reason)
 {
-  char type[MAX_STR_LENGTH + 1] = "";
-  int64_t edges = 0, faces = 0, attributes = 0;
+  // Zeroed, so that the type text ends within its buffer whatever the file
+  // holds.
+  ex_block sizes;
+  memset(&sizes, 0, sizeof(sizes));
+  sizes.id = block.Id;
+  sizes.type = EX_ELEM_BLOCK;
   std::string name = "element block " + std::to_string(block.Id);
-  if (ex.GetBlock(exoid,
-                  EX_ELEM_BLOCK,
-                  block.Id,
-                  type,
-                  &block.NumberOfElements,
-                  &block.NodesPerElement,
-                  &edges,
-                  &faces,
-                  &attributes) < 0 ||
-      block.NumberOfElements < 0 || block.NodesPerElement < 0 ||
-      (block.NodesPerElement > 0 && block.NumberOfElements > INT64_MAX / block.NodesPerElement))
+  if (ex.GetBlockParam(exoid, &sizes) < 0 || sizes.num_entry < 0 ||
+      sizes.num_nodes_per_entry < 0 ||
+      (sizes.num_nodes_per_entry > 0 && sizes.num_entry > INT64_MAX / sizes.num_nodes_per_entry))
   {
     reason = "cannot read the sizes of " + name;
     return false;
   }
-  block.ElementType = type;
+  block.NumberOfElements = sizes.num_entry;
+  block.NodesPerElement = sizes.num_nodes_per_entry;
+  sizes.topology[MAX_STR_LENGTH] = '\0';
+  block.ElementType = sizes.topology;
+  if (block.NumberOfElements * block.NodesPerElement > 0 &&
+      !zebExodusIIConnectivityFits(ex, exoid, position, block.NumberOfElements, block.NodesPerElement))
+  {
+    reason = "the connectivity of " + name + " does not match its sizes";
+    return false;
+  }
   block.Connectivity.resize(static_cast<size_t>(block.NumberOfElements * block.NodesPerElement));
   if (block.Connectivity.empty())
   {
@@ -88,22 +104,48 @@ static bool ReadMesh(const zebExodusIIFunctions& ex, int exoid, zebExodusIIMesh&
     reason = "cannot read the node coordinates";
     return false;
   }
+  if (!zebExodusIIBlockIdsFit(ex, exoid, blocks))
+  {
+    reason = "cannot read the element block ids";
+    return false;
+  }
   std::vector<int64_t> ids(static_cast<size_t>(blocks));
   if (blocks > 0 && ex.GetIds(exoid, EX_ELEM_BLOCK, ids.data()) < 0)
   {
     reason = "cannot read the element block ids";
     return false;
   }
+  // The library finds a block by its id, so a repeated id would read the
+  // first such block twice.
+  if (std::set<int64_t>(ids.begin(), ids.end()).size() != ids.size())
+  {
+    reason = "the element block ids repeat";
+    return false;
+  }
   mesh.Blocks.resize(ids.size());
   for (size_t b = 0; b < ids.size(); ++b)
   {
     mesh.Blocks[b].Id = ids[b];
-    if (!ReadBlock(ex, exoid, mesh.NumberOfNodes, mesh.Blocks[b], reason))
+    if (!ReadBlock(ex, exoid, mesh.NumberOfNodes, static_cast<int64_t>(b), mesh.Blocks[b], reason))
     {
       return false;
     }
   }
   return true;
+}
+
+// Whether the library may be given the file: its netCDF header, if it has
+// one, fits in it. The first mebibyte holds the header of every mesh file.
+static bool HeaderFits(FILE* file)
+{
+  std::string start(1 << 20, '\0');
+  start.resize(fread(&start[0], 1, start.size(), file));
+  if (ferror(file) || fseeko(file, 0, SEEK_END) != 0)
+  {
+    return true;
+  }
+  off_t size = ftello(file);
+  return size < 0 || zebNetCDFHeaderFits(start, static_cast<uint64_t>(size));
 }
 
 bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& reason)
@@ -114,7 +156,13 @@ bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& r
     reason = strerror(errno);
     return false;
   }
+  bool headerFits = HeaderFits(file);
   fclose(file);
+  if (!headerFits)
+  {
+    reason = "not an Exodus II file: its netCDF header needs more than the file holds";
+    return false;
+  }
   const zebExodusIIFunctions* ex = zebLoadExodusIILibrary(reason);
   if (!ex)
   {

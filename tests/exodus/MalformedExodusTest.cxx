@@ -1,0 +1,174 @@
+// Malformed files that the Exodus II reader must refuse before the libraries
+// underneath act on them: netCDF headers whose counts or lengths need more
+// than the file holds, and variables larger than the counts the Exodus II
+// library reports (it would write the whole variable into a buffer of the
+// reported size).
+#include "ExodusMeshes.h"
+#include "RunProcess.h"
+
+#include <zebExodusIIReader.h>
+#include <zebMultiBlockDataSet.h>
+#include <zebNetCDFHeader.h>
+#include <zebSmartPointerBase.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace
+{
+std::string WrittenFile(ExodusFileFormat format)
+{
+  std::string directory = MakeTempDirectory();
+  std::string path = directory + "/mesh.exo";
+  WriteMesh(path, HandCheckedMesh(), format);
+  std::string bytes = ReadFile(path);
+  std::filesystem::remove_all(directory);
+  return bytes;
+}
+
+bool Fits(const std::string& bytes)
+{
+  return zebNetCDFHeaderFits(bytes, bytes.size());
+}
+
+// The file with the 4-byte big-endian word at offset replaced.
+std::string WithWord(std::string bytes, size_t offset, unsigned int value)
+{
+  for (int i = 0; i < 4; ++i)
+  {
+    bytes[offset + static_cast<size_t>(i)] = static_cast<char>(value >> (24 - 8 * i));
+  }
+  return bytes;
+}
+}
+
+TEST(NetCDFHeader, WrittenFilesAndOtherFormatsPass)
+{
+  for (ExodusFileFormat format : { ExodusFileFormat::NetCDFClassic,
+                                   ExodusFileFormat::NetCDF64BitOffset,
+                                   ExodusFileFormat::NetCDF4 })
+  {
+    EXPECT_TRUE(Fits(WrittenFile(format)));
+  }
+  EXPECT_TRUE(Fits(ReadFile(ZEB_DISK_OUT_REF)));
+  EXPECT_TRUE(Fits(""));
+  EXPECT_TRUE(Fits("CDF"));
+  EXPECT_TRUE(Fits("CDF\x03 not a version of the classic family"));
+  EXPECT_TRUE(Fits("This is a text file.\n"));
+}
+
+TEST(NetCDFHeader, CountsAndLengthsBeyondTheFileFail)
+{
+  std::string file = WrittenFile(ExodusFileFormat::NetCDFClassic);
+  // "CDF\1", the record count, the dimension tag and count at offset 8, the
+  // first dimension's name length at offset 12.
+  ASSERT_EQ(file.substr(0, 4), std::string("CDF\x01", 4));
+  EXPECT_FALSE(Fits(WithWord(file, 12, 0x7ffffff0)));
+  EXPECT_FALSE(Fits(WithWord(file, 8, 0x40000000)));
+  EXPECT_FALSE(Fits(WithWord(file, 4 + 4, 0x20000000)));
+  // A header cut anywhere inside its first dimension.
+  for (size_t cut = 4; cut < 32; ++cut)
+  {
+    EXPECT_FALSE(Fits(file.substr(0, cut))) << cut;
+  }
+  // Bytes at hand that end inside a header the file is long enough for.
+  EXPECT_TRUE(zebNetCDFHeaderFits(file.substr(0, 40), file.size()));
+}
+
+// The reader's message for the file at path, and no blocks.
+static std::string ReadAndFail(const std::string& path)
+{
+  zebSmartPointer<zebExodusIIReader> reader = zebSmartPointer<zebExodusIIReader>::New();
+  reader->SetFileName(path.c_str());
+  testing::internal::CaptureStderr();
+  reader->Update();
+  std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(reader->GetOutput()->GetNumberOfBlocks(), 0u);
+  return err;
+}
+
+// Without the check the netCDF library first took gigabytes for this name.
+TEST(NetCDFHeader, ReaderRefusesAHugeNameLength)
+{
+  std::string directory = MakeTempDirectory();
+  std::string path = directory + "/huge-name.exo";
+  WriteMesh(path, HandCheckedMesh());
+  ASSERT_TRUE(WriteFile(path, WithWord(ReadFile(path), 12, 0x7ffffff0)));
+  EXPECT_EQ(ReadAndFail(path),
+            "zebExodusIIReader: cannot read \"" + path +
+              "\": not an Exodus II file: its netCDF header needs more than the file holds\n");
+  std::filesystem::remove_all(directory);
+}
+
+// The element-count dimensions renamed one place down, so that the library
+// takes the first block's count (2) from the second block's dimension (1):
+// it would write the first block's 4 connectivity values into the reader's
+// buffer of 2.
+TEST(ExodusShapes, ConnectivityLargerThanItsBlockIsRefused)
+{
+  std::string directory = MakeTempDirectory();
+  std::string path = directory + "/renamed-counts.exo";
+  ExodusMeshToWrite mesh = OneBlockMesh(3, "BAR2", 2, { 1, 2, 2, 3 });
+  ExodusBlockToWrite second = mesh.blocks[0];
+  second.id = 2;
+  second.connectivity = { 3, 1 };
+  mesh.blocks.push_back(second);
+  WriteMesh(path, mesh);
+  std::string file = ReadFile(path);
+  for (const char* rename : { "num_el_in_blk1", "num_el_in_blk2" })
+  {
+    size_t at = file.find(rename);
+    ASSERT_NE(at, std::string::npos) << rename;
+    --file[at + 13];
+  }
+  ASSERT_TRUE(WriteFile(path, file));
+
+  EXPECT_EQ(ReadAndFail(path),
+            "zebExodusIIReader: cannot read \"" + path + "\": the connectivity of element block " +
+              std::to_string(mesh.blocks[0].id) + " does not match its sizes\n");
+  std::filesystem::remove_all(directory);
+}
+
+// Two blocks with one id: the library finds blocks by id and would read the
+// first one twice.
+TEST(ExodusShapes, RepeatedBlockIdsAreRefused)
+{
+  std::string directory = MakeTempDirectory();
+  std::string path = directory + "/repeated-ids.exo";
+  ExodusMeshToWrite mesh = HandCheckedMesh();
+  WriteMesh(path, mesh);
+  std::string file = ReadFile(path);
+  // The ids 20, 30, 10 are the last data of eb_prop1, written as 4-byte
+  // integers in file order; make the third one 20 as well.
+  std::string ids = std::string("\0\0\0\x14\0\0\0\x1e\0\0\0\x0a", 12);
+  size_t at = file.find(ids);
+  ASSERT_NE(at, std::string::npos);
+  file[at + 11] = '\x14';
+  ASSERT_TRUE(WriteFile(path, file));
+
+  EXPECT_EQ(ReadAndFail(path),
+            "zebExodusIIReader: cannot read \"" + path + "\": the element block ids repeat\n");
+  std::filesystem::remove_all(directory);
+}
+
+// Nodes but no coordinate variable: the reader would otherwise take memory
+// for as many nodes as the file claims before the library fails.
+TEST(ExodusShapes, NodesWithoutCoordinatesAreRefused)
+{
+  std::string directory = MakeTempDirectory();
+  std::string path = directory + "/no-coordinates.exo";
+  WriteMesh(path, HandCheckedMesh());
+  std::string file = ReadFile(path);
+  // The library writes the coordinates as one variable "coord".
+  size_t at = file.find(std::string("\0\0\0\x05"
+                                    "coord",
+                                    9));
+  ASSERT_NE(at, std::string::npos);
+  file[at + 8] = 'q';
+  ASSERT_TRUE(WriteFile(path, file));
+
+  EXPECT_EQ(ReadAndFail(path),
+            "zebExodusIIReader: cannot read \"" + path + "\": cannot read the node coordinates\n");
+  std::filesystem::remove_all(directory);
+}
