@@ -8,7 +8,6 @@
 #include <vector>
 
 struct zebVRMLNode;
-struct zebVRMLShape;
 typedef std::shared_ptr<zebVRMLNode> zebVRMLNodePointer;
 
 // One node; only the fields of its type are used. A node named by DEF and
@@ -56,10 +55,5 @@ struct zebVRMLNode
 bool zebParseVRMLNodes(const std::string& text,
                        std::vector<zebVRMLNodePointer>& roots,
                        std::string& error);
-
-// Applies transforms and builds the triangles of every shape below roots.
-bool zebBuildVRMLShapes(const std::vector<zebVRMLNodePointer>& roots,
-                        std::vector<zebVRMLShape>& shapes,
-                        std::string& error);
 
 #endif

@@ -1,8 +1,9 @@
-// Turns parsed VRML nodes into shapes: applies the transforms, splits each
-// polygon of an IndexedFaceSet into a fan of triangles and takes its normals
-// from its Normal node or makes them from the crease angle.
-#include "zebVRMLNodes.h"
+// The VRML scene reader: parses the text into nodes, then turns them into
+// shapes: applies the transforms, splits each polygon of an IndexedFaceSet
+// into a fan of triangles and takes its normals from its Normal node or makes
+// them from the crease angle.
 #include "zebVRMLScene.h"
+#include "zebVRMLNodes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -429,7 +430,8 @@ void Builder::Emit(const zebVRMLNode& set,
 }
 }
 
-bool zebBuildVRMLShapes(const std::vector<zebVRMLNodePointer>& roots,
+// Applies transforms and builds the triangles of every shape below roots.
+static bool BuildShapes(const std::vector<zebVRMLNodePointer>& roots,
                         std::vector<zebVRMLShape>& shapes,
                         std::string& error)
 {
@@ -450,5 +452,5 @@ bool zebReadVRMLScene(const std::string& text, zebVRMLScene& scene, std::string&
 {
   scene.Shapes.clear();
   std::vector<zebVRMLNodePointer> roots;
-  return zebParseVRMLNodes(text, roots, error) && zebBuildVRMLShapes(roots, scene.Shapes, error);
+  return zebParseVRMLNodes(text, roots, error) && BuildShapes(roots, scene.Shapes, error);
 }
