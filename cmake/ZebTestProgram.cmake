@@ -20,7 +20,7 @@ function(zeb_test_program program)
   set(registry ${CMAKE_CURRENT_BINARY_DIR}/${program}Registry.cxx)
   configure_file(${ZEB_DRIVER_DIR}/TestRegistry.cxx.in ${registry} @ONLY)
   add_executable(${program} ${registry} ${ARG_SOURCES})
-  target_link_libraries(${program} PRIVATE zebTestDriver ${ARG_LIBRARIES})
+  target_link_libraries(${program} PRIVATE zebTestDriverMain ${ARG_LIBRARIES})
 endfunction()
 
 # zeb_add_program_test(<name> <program> [<arg>...])
