@@ -9,19 +9,11 @@
 #include <zebSMSessionProxyManager.h>
 #include <zebSMTransferFunctionManager.h>
 #include <zebSmartPointerBase.h>
-#include <zebTestStartup.h>
 
 #include <iostream>
 
-ZEB_LEAK_TRACKING_HOLDER()
-ZEB_AUTOINIT_GROUP(zebInteractionStyle,
-                   zebRenderingFreeType,
-                   zebRenderingFreeTypeOpenGL,
-                   zebRenderingOpenGL)
-ZEB_AUTOINIT_GROUP(zebOBServerManagerRendering)
-ZEB_AUTOINIT_GROUP(zebIOParallelExodus)
-ZEB_AUTOINIT_GROUP(zebRenderingVolumeOpenGL)
-ZEB_AUTOINIT_GROUP(zebRenderingContextOpenGL)
+// This program's start-up registrations, made before main runs.
+#include "TestStartup.h"
 
 // Reports a failed check by its number and gives the test's failure result.
 // The numbers are fixed: callers read them from the message.

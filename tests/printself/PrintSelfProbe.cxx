@@ -5,9 +5,9 @@
 #include <zebOBXML.h>
 #include <zebPrintSelf.h>
 #include <zebStringList.h>
-#include <zebTestStartup.h>
 
-ZEB_LEAK_TRACKING_HOLDER()
+// This program's start-up registrations, made before main runs.
+#include "TestStartup.h"
 
 class zebProbeAbstractWriter : public zebObjectBase
 {

@@ -3,9 +3,9 @@
 // leaked objects stay reachable from a global table: the toolkit's report
 // is under test here, not the sanitizer's.
 #include <zebObjectFactory.h>
-#include <zebTestStartup.h>
 
-ZEB_LEAK_TRACKING_HOLDER()
+// This program's start-up registrations, made before main runs.
+#include "TestStartup.h"
 
 class zebLeakProbeWidget : public zebObjectBase
 {

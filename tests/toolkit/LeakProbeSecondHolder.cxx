@@ -1,5 +1,5 @@
 // A second test source of the leak probe with its own leak-tracking holder,
 // as a program with several test sources has.
-#include <zebTestStartup.h>
 
-ZEB_LEAK_TRACKING_HOLDER()
+// This program's start-up registrations, made before main runs.
+#include "TestStartup.h"
