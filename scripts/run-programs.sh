@@ -17,9 +17,9 @@ mkdir -p "$out" build/default/Testing/Temporary
 
 # The generators, on the list files of the bundled wrapped libraries; the
 # generated sources land in build/default/run-programs.
-run "$bin/zebWrapTclInit" Toolkit/zebFiltersCoreTcl/zebFiltersCoreTclInit.txt \
+run "$bin/zebWrapTclInit" tests/wrap_tcl/zebFiltersCoreTcl/zebFiltersCoreTclInit.txt \
   "$out/zebFiltersCoreTclInit.cxx"
-run "$bin/zebWrapPythonInit" Toolkit/zebCommonCorePython/zebCommonCorePython.list \
+run "$bin/zebWrapPythonInit" tests/wrap_python/zebCommonCorePython/zebCommonCorePython.list \
   "$out/zebCommonCorePythonInit.cxx" "$out/zebCommonCorePythonInitImpl.cxx"
 
 # The test programs, on the bundled data root ZEBData.
