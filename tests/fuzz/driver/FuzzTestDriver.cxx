@@ -5,7 +5,7 @@
 // after it standard input. The driver's output goes to /dev/null; what is
 // checked is which test it calls, with which arguments, and its exit status,
 // against the selection rules written out here.
-#include "../FuzzChecks.h"
+#include <FuzzChecks.h>
 
 #include <TestDriver.h>
 #include <TestRegistry.h>

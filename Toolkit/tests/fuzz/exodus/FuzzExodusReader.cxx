@@ -10,7 +10,7 @@
 // the reader nor this target can guard against that. What is fuzzed is
 // everything the reader does with the netCDF classic family, and its own
 // code, which is the same for every format.
-#include "../FuzzChecks.h"
+#include <FuzzChecks.h>
 
 #include <zebExodusIIReader.h>
 #include <zebFieldData.h>

@@ -3,7 +3,7 @@
 // input must give either a one-line error and no shapes, or shapes whose
 // points, normals and triangles fit together: three values per point, one
 // normal per point, triangles that name existing points, finite numbers.
-#include "../FuzzChecks.h"
+#include <FuzzChecks.h>
 
 #include <zebVRMLScene.h>
 

@@ -4,10 +4,13 @@
 # timeout, memory limit); the input that caused it is kept in
 # build/fuzz/findings/<target>/ and the target's log is printed.
 #
-#   bash tests/fuzz/run-fuzzers.sh [seconds per target, default 30]
+#   bash scripts/run-fuzzers.sh [seconds per target, default 30]
 set -euo pipefail
-cd "$(dirname "$0")/../.."
+cd "$(dirname "$0")/.."
 seconds="${1:-30}"
+# Each target with the folder of its seed corpus.
+declare -A folders=([wrap_tcl]=tests/fuzz [wrap_python]=tests/fuzz [driver]=tests/fuzz
+  [vrml]=Toolkit/tests/fuzz [exodus]=Toolkit/tests/fuzz)
 targets=(wrap_tcl wrap_python driver vrml exodus)
 
 cmake --preset fuzz >/dev/null
@@ -24,7 +27,7 @@ failed=0
 for target in "${targets[@]}"; do
   corpus="$work/$target/corpus"
   mkdir -p "$corpus" "$findings/$target"
-  cp "tests/fuzz/$target/corpus/"* "$corpus/"
+  cp "${folders[$target]}/$target/corpus/"* "$corpus/"
   log="$work/$target/fuzz.log"
   if (cd "$work/$target" && "$bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 \
         -rss_limit_mb=2048 -malloc_limit_mb=2048 -print_final_stats=1 \
