@@ -101,7 +101,7 @@ function(zeb_write_test_startup program)
   set(directory ${CMAKE_CURRENT_BINARY_DIR}/${program}Startup)
   configure_file(${ZEB_DRIVER_DIR}/TestStartup.h.in ${directory}/TestStartup.h @ONLY)
   target_include_directories(${program}_objects PUBLIC ${directory})
-  target_link_libraries(${program}_objects PUBLIC zebTestStartup)
+  target_link_libraries(${program}_objects PUBLIC zebTestToolkit)
 endfunction()
 
 # zeb_gtest(<name> SOURCES <src>... [LIBRARIES <lib>...]
