@@ -26,15 +26,6 @@
 # tests it names; PROBE, for programs that only other tests start, makes none.
 set(ZEB_DRIVER_DIR ${CMAKE_CURRENT_LIST_DIR}/../Testing/Driver)
 
-# The start-up of the programs that render through the server manager
-# (smrendering_tests, animation_tests).
-set(ZEB_SERVER_MANAGER_RENDERING_STARTUP
-  GROUP zebInteractionStyle zebRenderingFreeType zebRenderingFreeTypeOpenGL zebRenderingOpenGL
-  GROUP zebOBServerManagerRendering
-  GROUP zebIOParallelExodus
-  GROUP zebRenderingVolumeOpenGL
-  GROUP zebRenderingContextOpenGL)
-
 function(zeb_test_program program)
   cmake_parse_arguments(ARG "PROBE" "" "TESTS;SOURCES;STARTUP;LIBRARIES;ARGUMENTS;RUN" ${ARGN})
   if(NOT ARG_TESTS)
