@@ -1,62 +1,154 @@
-// The neighbourhood-tolerant image error of regression checks.
+// The neighbourhood-tolerant, region-pooled image error of regression checks.
 #include "zebImageDifference.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <cstdint>
 
 namespace
 {
-const unsigned char* PixelAt(const zebRGBImage& image, int x, int y)
+// Per channel, the smallest and largest value within one pixel of each place.
+struct NeighbourhoodRange
 {
-  return &image.Pixels[(static_cast<size_t>(y) * image.Width + x) * 3];
+  std::vector<unsigned char> Low;
+  std::vector<unsigned char> High;
+};
+
+// Smallest and largest of the values at offsets -step, 0, +step (cut at the
+// ends of a line of count values) for every value of one line.
+void RangeAlong(const unsigned char* low,
+                const unsigned char* high,
+                int count,
+                size_t step,
+                unsigned char* lowOut,
+                unsigned char* highOut)
+{
+  for (int i = 0; i < count; ++i)
+  {
+    const size_t at = i * step;
+    unsigned char smallest = low[at], largest = high[at];
+    if (i > 0)
+    {
+      smallest = std::min(smallest, low[at - step]);
+      largest = std::max(largest, high[at - step]);
+    }
+    if (i + 1 < count)
+    {
+      smallest = std::min(smallest, low[at + step]);
+      largest = std::max(largest, high[at + step]);
+    }
+    lowOut[at] = smallest;
+    highOut[at] = largest;
+  }
 }
 
-int Distance(const unsigned char* a, const unsigned char* b)
+NeighbourhoodRange RangeOf(const zebRGBImage& image)
+{
+  const size_t row = static_cast<size_t>(image.Width) * 3;
+  NeighbourhoodRange across{ image.Pixels, image.Pixels };
+  for (int y = 0; y < image.Height; ++y)
+  {
+    for (int channel = 0; channel < 3; ++channel)
+    {
+      const size_t start = y * row + channel;
+      RangeAlong(&image.Pixels[start],
+                 &image.Pixels[start],
+                 image.Width,
+                 3,
+                 &across.Low[start],
+                 &across.High[start]);
+    }
+  }
+  NeighbourhoodRange range = across;
+  for (size_t column = 0; column < row; ++column)
+  {
+    RangeAlong(&across.Low[column],
+               &across.High[column],
+               image.Height,
+               row,
+               &range.Low[column],
+               &range.High[column]);
+  }
+  return range;
+}
+
+// How far the pixel starting at value lies outside the range, the largest
+// over its channels.
+int Outside(const unsigned char* value, const NeighbourhoodRange& range, size_t at)
 {
   int largest = 0;
   for (int channel = 0; channel < 3; ++channel)
   {
-    largest = std::max(largest, std::abs(a[channel] - b[channel]));
+    const int v = value[channel];
+    largest = std::max(largest, range.Low[at + channel] - v);
+    largest = std::max(largest, v - range.High[at + channel]);
   }
   return largest;
 }
 
-// The distance from pixel (x, y) of from to the closest pixel of to within
-// one pixel of (x, y).
-int ClosestDistance(const zebRGBImage& from, const zebRGBImage& to, int x, int y)
+// The pixel differences after the tolerance, and how many are not 0.
+long PixelDifferences(const zebRGBImage& test,
+                      const zebRGBImage& baseline,
+                      std::vector<unsigned char>& differences)
 {
-  const unsigned char* pixel = PixelAt(from, x, y);
-  int closest = 255;
-  for (int ny = std::max(0, y - 1); ny <= std::min(to.Height - 1, y + 1); ++ny)
+  const NeighbourhoodRange testRange = RangeOf(test);
+  const NeighbourhoodRange baselineRange = RangeOf(baseline);
+  const size_t pixels = static_cast<size_t>(test.Width) * test.Height;
+  differences.assign(pixels, 0);
+  long differing = 0;
+  for (size_t p = 0; p < pixels; ++p)
   {
-    for (int nx = std::max(0, x - 1); nx <= std::min(to.Width - 1, x + 1); ++nx)
+    const int difference = std::max(Outside(&test.Pixels[3 * p], baselineRange, 3 * p),
+                                    Outside(&baseline.Pixels[3 * p], testRange, 3 * p));
+    if (difference > zebImageDifference::Tolerance)
     {
-      closest = std::min(closest, Distance(pixel, PixelAt(to, nx, ny)));
+      differences[p] = static_cast<unsigned char>(difference);
+      ++differing;
     }
   }
-  return closest;
+  return differing;
+}
+
+// Finds the region of the comparison's size with the largest sum of pixel
+// differences through a summed-area table.
+void FindWorstRegion(zebImageComparison& comparison, int width, int height)
+{
+  const size_t stride = static_cast<size_t>(width) + 1;
+  std::vector<uint32_t> sums(stride * (height + 1), 0);
+  for (int y = 0; y < height; ++y)
+  {
+    uint32_t rowSum = 0;
+    for (int x = 0; x < width; ++x)
+    {
+      rowSum += comparison.PixelDifferences[static_cast<size_t>(y) * width + x];
+      sums[(y + 1) * stride + x + 1] = sums[y * stride + x + 1] + rowSum;
+    }
+  }
+  const int w = comparison.RegionWidth, h = comparison.RegionHeight;
+  uint32_t worst = 0;
+  for (int y = 0; y + h <= height; ++y)
+  {
+    for (int x = 0; x + w <= width; ++x)
+    {
+      const uint32_t sum = sums[(y + h) * stride + x + w] - sums[y * stride + x + w] -
+                           sums[(y + h) * stride + x] + sums[y * stride + x];
+      if (sum > worst)
+      {
+        worst = sum;
+        comparison.RegionX = x;
+        comparison.RegionY = y;
+      }
+    }
+  }
+  comparison.Error = w > 0 && h > 0 ? static_cast<double>(worst) / (w * h) : 0.0;
 }
 }
 
-double zebImageDifference::Compare(const zebRGBImage& test,
-                                   const zebRGBImage& baseline,
-                                   zebRGBImage& difference)
+zebImageComparison zebImageDifference::Compare(const zebRGBImage& test, const zebRGBImage& baseline)
 {
-  difference.Width = test.Width;
-  difference.Height = test.Height;
-  difference.Pixels.assign(test.Pixels.size(), 0);
-  double total = 0.0;
-  for (int y = 0; y < test.Height; ++y)
-  {
-    for (int x = 0; x < test.Width; ++x)
-    {
-      const int error =
-        std::max(ClosestDistance(test, baseline, x, y), ClosestDistance(baseline, test, x, y));
-      unsigned char* grey = &difference.Pixels[(static_cast<size_t>(y) * test.Width + x) * 3];
-      grey[0] = grey[1] = grey[2] = static_cast<unsigned char>(error);
-      total += error;
-    }
-  }
-  const double pixels = static_cast<double>(test.Width) * test.Height;
-  return pixels > 0 ? total / pixels : 0.0;
+  zebImageComparison comparison;
+  comparison.RegionWidth = std::min(RegionSize, test.Width);
+  comparison.RegionHeight = std::min(RegionSize, test.Height);
+  comparison.DifferingPixels = PixelDifferences(test, baseline, comparison.PixelDifferences);
+  FindWorstRegion(comparison, test.Width, test.Height);
+  return comparison;
 }
