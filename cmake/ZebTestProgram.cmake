@@ -24,7 +24,17 @@
 # test's name and ARGUMENTS. The run fails on a non-zero exit status and on a
 # leak report from the toolkit's leak tracking. RUN limits the runs to the
 # tests it names; PROBE, for programs that only other tests start, makes none.
-set(ZEB_DRIVER_DIR ${CMAKE_CURRENT_LIST_DIR}/../Testing/Driver)
+#
+# The registry and TestStartup.h are written from the driver's templates,
+# ZEB_TEST_REGISTRY_TEMPLATE and ZEB_TEST_STARTUP_TEMPLATE (the installed
+# package sets them to its own copies); the program links
+# Zeb::zebTestDriverMain, the driver's main.
+if(NOT DEFINED ZEB_TEST_REGISTRY_TEMPLATE)
+  set(ZEB_TEST_REGISTRY_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/../Testing/Driver/TestRegistry.cxx.in)
+endif()
+if(NOT DEFINED ZEB_TEST_STARTUP_TEMPLATE)
+  set(ZEB_TEST_STARTUP_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/../Testing/Driver/TestStartup.h.in)
+endif()
 
 function(zeb_test_program program)
   cmake_parse_arguments(ARG "PROBE" "" "TESTS;SOURCES;STARTUP;LIBRARIES;ARGUMENTS;RUN" ${ARGN})
@@ -45,9 +55,9 @@ function(zeb_test_program program)
     string(APPEND ZEB_TEST_ENTRIES "  {\"${test}\", ${test}},\n")
   endforeach()
   set(registry ${CMAKE_CURRENT_BINARY_DIR}/${program}Registry.cxx)
-  configure_file(${ZEB_DRIVER_DIR}/TestRegistry.cxx.in ${registry} @ONLY)
+  configure_file(${ZEB_TEST_REGISTRY_TEMPLATE} ${registry} @ONLY)
   add_executable(${program} ${registry})
-  target_link_libraries(${program} PRIVATE zebTestDriverMain ${program}_objects)
+  target_link_libraries(${program} PRIVATE Zeb::zebTestDriverMain ${program}_objects)
   # The objects of an object library reach only the targets that link it
   # directly: those of another program's tests are linked here.
   foreach(library IN LISTS ARG_LIBRARIES)
@@ -86,38 +96,11 @@ function(zeb_write_test_startup program)
       set(group "")
     else()
       list(APPEND group ${word})
-      target_link_libraries(${program}_objects PUBLIC ${word})
+      target_link_libraries(${program}_objects PUBLIC Zeb::${word})
     endif()
   endforeach()
   set(directory ${CMAKE_CURRENT_BINARY_DIR}/${program}Startup)
-  configure_file(${ZEB_DRIVER_DIR}/TestStartup.h.in ${directory}/TestStartup.h @ONLY)
+  configure_file(${ZEB_TEST_STARTUP_TEMPLATE} ${directory}/TestStartup.h @ONLY)
   target_include_directories(${program}_objects PUBLIC ${directory})
-  target_link_libraries(${program}_objects PUBLIC zebTestToolkit)
-endfunction()
-
-# zeb_gtest(<name> SOURCES <src>... [LIBRARIES <lib>...]
-#           [PROGRAMS <macro>=<target>...] [DEFINITIONS <definition>...]
-#           [LEAK_CHECKED])
-#
-# Builds the GoogleTest program <name> and registers each of its cases with
-# CTest as <name>.<suite>.<case>. Every PROGRAMS pair defines <macro> as the
-# path of the target's file and builds the target first. LEAK_CHECKED fails a
-# case on a leak report from the toolkit's leak tracking.
-function(zeb_gtest name)
-  cmake_parse_arguments(ARG "LEAK_CHECKED" "" "SOURCES;LIBRARIES;PROGRAMS;DEFINITIONS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})
-  foreach(pair IN LISTS ARG_PROGRAMS)
-    string(REPLACE "=" ";" pair "${pair}")
-    list(GET pair 0 macro)
-    list(GET pair 1 target)
-    target_compile_definitions(${name} PRIVATE ${macro}="$<TARGET_FILE:${target}>")
-    add_dependencies(${name} ${target})
-  endforeach()
-  set(properties "")
-  if(ARG_LEAK_CHECKED)
-    set(properties PROPERTIES FAIL_REGULAR_EXPRESSION "Leaks detected")
-  endif()
-  gtest_discover_tests(${name} TEST_PREFIX ${name}. ${properties})
+  target_link_libraries(${program}_objects PUBLIC Zeb::zebTestToolkit)
 endfunction()
