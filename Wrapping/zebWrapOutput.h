@@ -11,16 +11,18 @@
 
 struct GeneratedOutput
 {
-  std::string buffer;  // its first `used` bytes: the text gathered and not yet written
+  std::string buffer;  // the text not yet written is its first `used` bytes
   size_t used = 0;
-  int fd = -1;          // the open file the text goes to; -1 keeps all of it here
-  bool failed = false;  // a write failed: the file was emptied, later text is dropped
+  int fd = -1;          // the open file the text goes to; -1 keeps all of it in the buffer
+  bool failed = false;  // a write failed: the file was emptied and later text is dropped
 };
 
-// Writes out the buffer when it lacks room for n more bytes and grows it
-// when that is not enough; returns where the n bytes go.
+// The slow way of makeRoom: writes out a full buffer (when there is a file)
+// and grows the buffer while it lacks room; returns where the n bytes go.
 char* makeRoomSlowly(GeneratedOutput* out, size_t n);
 
+// Where the next n bytes of text go; the caller fills them and adds n to
+// `used`.
 inline char* makeRoom(GeneratedOutput* out, size_t n)
 {
   if (out->buffer.size() - out->used >= n)
@@ -60,10 +62,27 @@ char* copyPiece(char* at, const char (&piece)[N])
   return at + N - 1;
 }
 
+// Names are mostly short: two fixed-size copies that may overlap cost less
+// than a call to memcpy.
 inline char* copyPiece(char* at, std::string_view piece)
 {
-  memcpy(at, piece.data(), piece.size());
-  return at + piece.size();
+  const char* from = piece.data();
+  size_t n = piece.size();
+  if (n >= 16 && n <= 32)
+  {
+    memcpy(at, from, 16);
+    memcpy(at + n - 16, from + n - 16, 16);
+  }
+  else if (n >= 8 && n < 16)
+  {
+    memcpy(at, from, 8);
+    memcpy(at + n - 8, from + n - 8, 8);
+  }
+  else
+  {
+    memcpy(at, from, n);
+  }
+  return at + n;
 }
 
 template<typename... Pieces>

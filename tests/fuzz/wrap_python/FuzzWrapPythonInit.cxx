@@ -99,10 +99,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
   fuzzCheck(!core || (!names.empty() && names.back() == "mutable"),
             "the core module's list ends with mutable");
 
-  std::string initText;
-  writeInitFile(list, &initText);
-  std::string implText;
-  writeImplFile(list, &implText);
+  GeneratedOutput init;
+  writeInitFile(list, &init);
+  std::string initText(outputText(init));
+  GeneratedOutput impl;
+  writeImplFile(list, &impl);
+  std::string implText(outputText(impl));
 
   std::vector<std::string> initPieces = initFilePieces(lib);
   checkPiecesInOrder(initText, initPieces, "generated init file");

@@ -1,7 +1,7 @@
 // Fuzz target of zebWrapTclInit: list-file bytes through the generator's own
-// reader and writer into memory. Every input must give either one of the
-// reader's three messages or a source that holds the generated pieces in
-// order: the fixed ones and those made from the names read.
+// reader and writer, the output kept in memory. Every input must give either
+// one of the reader's three messages or a source that holds the generated
+// pieces in order: the fixed ones and those made from the names read.
 #include "../FuzzChecks.h"
 
 #include <zebWrapTclInitText.h>
@@ -190,8 +190,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
               error);
     return 0;
   }
-  std::string source;
-  writeInitSource(list, &source);
+  GeneratedOutput output;
+  writeInitSource(list, &output);
+  std::string source(outputText(output));
   Names names = copyNames(list);
   checkList(names);
 
