@@ -25,8 +25,11 @@ cmake --build --preset default
 # - tclsh, python3 and cmake started by a test: interpreters of their own
 #   (tclsh ends without deleting its interpreter, so every Tcl block is lost
 #   at exit). The wrap_python import runs, where python3 is the test's own
-#   process, are checked: our modules load into it cleanly.
-excluded='^(leak_probe\.LeakFailsTheRun|wrap_tcl_package_.*|wrap_python\.generator_links_runtime_only)$'
+#   process, are checked: our modules load into it cleanly;
+# - the SceneSensitivity cases: sixteen more runs of import_tests on copies
+#   of the scene, the code paths of the ImportTests cases, which are checked;
+#   each costs about half a minute of Mesa's renderer under valgrind.
+excluded='^(leak_probe\.LeakFailsTheRun|wrap_tcl_package_.*|wrap_python\.generator_links_runtime_only|SceneSensitivity\..*)$'
 skipped_programs='*/tclsh*,*/python3*,*/cmake,*/leak_probe,*/smrendering_exception_probe'
 skipped_programs+=',*/smrendering_tests,*/zebWrapPythonInitAllocProbe'
 options="--error-exitcode=1 --leak-check=full --num-callers=20 --trace-children=yes"
