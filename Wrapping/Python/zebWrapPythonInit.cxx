@@ -66,6 +66,7 @@ static bool writeOutput(int fd,
   catch (const std::bad_alloc&)
   {
     fprintf(stderr, "Out of memory while generating %s\n", path);
+    emptyFile(fd);
   }
   if (close(fd) != 0 && written)
   {

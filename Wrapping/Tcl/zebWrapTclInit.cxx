@@ -101,6 +101,7 @@ int main(int argc, char* argv[])
   catch (const std::bad_alloc&)
   {
     fprintf(stderr, "Out of memory while generating %s\n", argv[2]);
+    emptyFile(out);
   }
   if (close(out) != 0 && status == 0)
   {
