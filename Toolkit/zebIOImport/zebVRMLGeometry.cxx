@@ -237,7 +237,7 @@ void SumAround(const NormalGroup& own,
     {
       for (int i = 0; i < 3; ++i)
       {
-        sum[i] += count == 1 ? other[i] : static_cast<double>(count) * other[i];
+        sum[i] += static_cast<double>(count) * other[i];
       }
     }
   }
