@@ -1,7 +1,8 @@
 // Measures a screenshot of the interactor's window for the interaction tests:
 //   screen_image_measure <shot.xwd> [<reference.png|.xwd> [<shot.png>]]
 // prints "size <width> <height>", "scene <n>" (the pixels that differ from
-// the top left one, which shows the background) and, given a reference of
+// the top left one, which shows the background), "box <left> <top> <right>
+// <bottom>" (the smallest rectangle holding them) and, given a reference of
 // the same size, "error <e>": the image error of the regression check
 // (zebImageDifference) between the shot and the reference. The shot is
 // written as a PNG when a third path is given. Exit status 0, or 2 with a
@@ -9,6 +10,7 @@
 #include <zebImageDifference.h>
 #include <zebPNGImage.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -103,21 +105,27 @@ bool ReadImage(const std::string& path, zebRGBImage& image, std::string& error)
   return png ? zebPNGImage::Read(path, image, error) : ReadXwd(path, image, error);
 }
 
-long CountScenePixels(const zebRGBImage& image)
+// Prints the count and the bounding box of the pixels unlike the top left one.
+void PrintScene(const zebRGBImage& image)
 {
   long count = 0;
-  for (size_t i = 0; i < image.Pixels.size(); i += 3)
+  int box[4] = { image.Width, image.Height, -1, -1 };
+  for (int y = 0; y < image.Height; ++y)
   {
-    for (size_t c = 0; c < 3; ++c)
+    for (int x = 0; x < image.Width; ++x)
     {
-      if (image.Pixels[i + c] != image.Pixels[c])
+      const unsigned char* pixel = &image.Pixels[(static_cast<size_t>(y) * image.Width + x) * 3];
+      if (pixel[0] != image.Pixels[0] || pixel[1] != image.Pixels[1] || pixel[2] != image.Pixels[2])
       {
         ++count;
-        break;
+        box[0] = std::min(box[0], x);
+        box[1] = std::min(box[1], y);
+        box[2] = std::max(box[2], x);
+        box[3] = std::max(box[3], y);
       }
     }
   }
-  return count;
+  printf("scene %ld\nbox %d %d %d %d\n", count, box[0], box[1], box[2], box[3]);
 }
 }
 
@@ -137,7 +145,8 @@ int main(int argc, char* argv[])
     fprintf(stderr, "screen_image_measure: %s\n", error.c_str());
     return 2;
   }
-  printf("size %d %d\nscene %ld\n", shot.Width, shot.Height, CountScenePixels(shot));
+  printf("size %d %d\n", shot.Width, shot.Height);
+  PrintScene(shot);
   if (argc > 2 && reference.Width == shot.Width && reference.Height == shot.Height)
   {
     zebRGBImage difference;

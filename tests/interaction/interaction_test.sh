@@ -80,26 +80,28 @@ wait_for_window() {
 }
 
 # Takes screenshots of the window into $work/<name>.png until the condition
-# ($1: a shell test on $width, $height, $scene and $error) holds, measured
+# ($1: a shell test on $width, $height, $scene, $box (left top right bottom)
+# and $error) holds, measured
 # against the reference image $3. Fails with what was last seen when the
 # patience runs out.
 shoot_until() {
   local condition=$1 name=$2 reference=$3 deadline=$((SECONDS + patience)) report
   while true; do
-    width=0 height=0 scene=0 error=
+    width=0 height=0 scene=0 box= error=
     if xwd -silent -id "$window" -out "$work/$name.xwd" 2>/dev/null &&
       report=$("$measure" "$work/$name.xwd" "$reference" "$work/$name.png"); then
-      while read -r key first second; do
+      while read -r key first second rest; do
         case $key in
           size) width=$first height=$second ;;
           scene) scene=$first ;;
+          box) box="$first $second $rest" ;;
           error) error=$first ;;
         esac
       done <<<"$report"
       eval "$condition" && return 0
     fi
     [ $SECONDS -lt $deadline ] ||
-      fail "$name: want $condition; saw a ${width}x$height image, $scene scene pixels, error ${error:-none} against $reference"
+      fail "$name: want $condition; saw a ${width}x$height image, $scene scene pixels in $box, error ${error:-none} against $reference"
     sleep 0.2
   done
 }
@@ -109,6 +111,13 @@ shoot_until() {
 shows_reference='[ -n "$error" ] && [ "$scene" -gt 1000 ] && awk -v e="$error" -v t=$threshold "BEGIN { exit !(e <= t) }"'
 # Clearly another view: twice the error at which the regression check fails.
 differs_from_reference='[ -n "$error" ] && [ "$scene" -gt 1000 ] && awk -v e="$error" -v t=$threshold "BEGIN { exit !(e > 2 * t) }"'
+
+framed_in_middle() {
+  awk -v w="$width" -v h="$height" -v box="$box" 'BEGIN {
+    split(box, b, " ")
+    exit !(b[1] > 0 && b[2] > 0 && b[3] < w - 1 && b[4] < h - 1 &&
+      (b[1] + b[3] - w) ^ 2 <= 400 && (b[2] + b[4] - h) ^ 2 <= 400) }'
+}
 
 # Waits up to a few seconds (longer under valgrind) for the program to end
 # and checks its exit status and standard error.
@@ -162,7 +171,9 @@ case $case in
     wait_for_window
     shoot_until "$shows_reference" before "$baseline"
     xdotool windowsize "$window" 300 200
-    shoot_until '[ "$width" -eq 300 ] && [ "$height" -eq 200 ] && [ "$scene" -gt 1000 ]' resized "$baseline"
+    # Drawn again at the new size: the glass framed whole in the middle, not
+    # the old image cut off.
+    shoot_until '[ "$width" -eq 300 ] && [ "$height" -eq 200 ] && [ "$scene" -gt 1000 ] && framed_in_middle' resized "$baseline"
     press q
     expect_exit ""
     ;;
