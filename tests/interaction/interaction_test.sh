@@ -50,7 +50,9 @@ fail() {
 }
 
 start_server() {
-  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  # -noreset: a server that resets when its last client leaves (an xdotool
+  # query) turns away a client that connects meanwhile.
+  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   server=$!
   started+=("$server")
   local deadline=$((SECONDS + patience))
