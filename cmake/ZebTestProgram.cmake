@@ -3,8 +3,12 @@
 # Builds a test program from the common test driver and a registry of the
 # named tests, in the order given. Each test is a free function
 #   int <test>(int argc, char* argv[])
-# defined in one of the sources.
-set(ZEB_DRIVER_DIR ${CMAKE_CURRENT_LIST_DIR}/../Testing/Driver)
+# defined in one of the sources. The registry is written from the driver's
+# template, ZEB_TEST_REGISTRY_TEMPLATE (the installed package sets it to its
+# own copy), and the program links Zeb::zebTestDriver, the driver's main.
+if(NOT DEFINED ZEB_TEST_REGISTRY_TEMPLATE)
+  set(ZEB_TEST_REGISTRY_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/../Testing/Driver/TestRegistry.cxx.in)
+endif()
 
 function(zeb_test_program program)
   cmake_parse_arguments(ARG "" "" "TESTS;SOURCES;LIBRARIES" ${ARGN})
@@ -18,9 +22,9 @@ function(zeb_test_program program)
     string(APPEND ZEB_TEST_ENTRIES "  {\"${test}\", ${test}},\n")
   endforeach()
   set(registry ${CMAKE_CURRENT_BINARY_DIR}/${program}Registry.cxx)
-  configure_file(${ZEB_DRIVER_DIR}/TestRegistry.cxx.in ${registry} @ONLY)
+  configure_file(${ZEB_TEST_REGISTRY_TEMPLATE} ${registry} @ONLY)
   add_executable(${program} ${registry} ${ARG_SOURCES})
-  target_link_libraries(${program} PRIVATE zebTestDriver ${ARG_LIBRARIES})
+  target_link_libraries(${program} PRIVATE Zeb::zebTestDriver ${ARG_LIBRARIES})
 endfunction()
 
 # zeb_add_program_test(<name> <program> [<arg>...])

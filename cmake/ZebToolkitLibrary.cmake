@@ -1,13 +1,25 @@
 # zeb_toolkit_library(<module> SOURCES <src>... [LIBRARIES <lib>...])
 #
-# Builds one stand-in toolkit module as the shared library <module>-ob4.3.
-# The module's folder is its public include directory.
+# Builds one stand-in toolkit module as the shared library <module>-ob4.3,
+# also known as Zeb::<module>. The module's folder is its public include
+# directory in the build; the install puts the library in the library folder
+# (finding its neighbours through an $ORIGIN run path) and the folder's
+# headers in the kit's include folder.
+include(ZebInstallDirs)
+
 function(zeb_toolkit_library module)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
   add_library(${module} SHARED ${ARG_SOURCES})
-  set_target_properties(${module} PROPERTIES OUTPUT_NAME ${module}-ob4.3)
-  target_include_directories(${module} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  add_library(Zeb::${module} ALIAS ${module})
+  set_target_properties(${module} PROPERTIES OUTPUT_NAME ${module}-ob4.3
+    INSTALL_RPATH "$ORIGIN")
+  target_include_directories(${module} PUBLIC $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>)
   if(ARG_LIBRARIES)
     target_link_libraries(${module} PUBLIC ${ARG_LIBRARIES})
   endif()
+  install(TARGETS ${module} EXPORT ZebTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    INCLUDES DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  install(FILES ${headers} DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
 endfunction()

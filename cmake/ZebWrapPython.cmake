@@ -11,7 +11,8 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter Development.Module)
 
 # zeb_wrap_python_init(<module target> <list file>)
 #
-# Runs zebWrapPythonInit on the list file (its first token the module name,
+# Runs zebWrapPythonInit (Zeb::zebWrapPythonInit, the tree's own or the
+# installed one) on the list file (its first token the module name,
 # then the names of the wrapped files, separated by any whitespace) and
 # compiles the two generated sources, <module>Init.cxx (the entry point
 # init<module>) and <module>InitImpl.cxx (the module builder), into the
@@ -23,11 +24,11 @@ function(zeb_wrap_python_init module list_file)
   set(impl_file ${CMAKE_CURRENT_BINARY_DIR}/${module}InitImpl.cxx)
   add_custom_command(
     OUTPUT ${init_file} ${impl_file}
-    COMMAND zebWrapPythonInit ${list_path} ${init_file} ${impl_file}
-    DEPENDS ${list_path} zebWrapPythonInit
+    COMMAND Zeb::zebWrapPythonInit ${list_path} ${init_file} ${impl_file}
+    DEPENDS ${list_path} Zeb::zebWrapPythonInit
     COMMENT "Generating the Python module init sources of ${module}"
     VERBATIM)
   target_sources(${module} PRIVATE ${init_file} ${impl_file})
-  target_link_libraries(${module} PRIVATE zebPython)
+  target_link_libraries(${module} PRIVATE Zeb::zebPython)
   set_target_properties(${module} PROPERTIES CXX_VISIBILITY_PRESET hidden)
 endfunction()

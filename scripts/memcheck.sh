@@ -25,12 +25,19 @@ cmake --build --preset default
 # - tclsh, python3 and cmake started by a test: interpreters of their own
 #   (tclsh ends without deleting its interpreter, so every Tcl block is lost
 #   at exit). The wrap_python import runs, where python3 is the test's own
-#   process, are checked: our modules load into it cleanly.
+#   process, are checked: our modules load into it cleanly;
+# - the SceneSensitivity cases: sixteen more runs of import_tests on copies
+#   of the scene, the code paths of the ImportTests cases, which are checked;
+#   each costs about half a minute of Mesa's renderer under valgrind;
+# - the install test (label "install") as a whole: it installs the kit and
+#   builds the example module with cmake, ninja and the compiler. It runs
+#   after the check, outside valgrind, and runs the example's test program
+#   and its Python import under valgrind itself, logging beside the others;
 # - the system's programs in /usr/bin that the interaction tests start (Xvfb,
 #   xdotool, xwd, awk, sleep...): the X server and the tools that work its
 #   windows are not ours. The tests' shell itself is checked, with bash's
 #   own leak suppressed.
-excluded='^(leak_probe\.LeakFailsTheRun|wrap_tcl_package_.*|wrap_python\.generator_links_runtime_only)$'
+excluded='^(leak_probe\.LeakFailsTheRun|wrap_tcl_package_.*|wrap_python\.generator_links_runtime_only|SceneSensitivity\..*)$'
 skipped_programs='*/tclsh*,*/python3*,*/cmake,*/leak_probe,*/smrendering_exception_probe'
 skipped_programs+=',*/smrendering_tests,*/zebWrapPythonInitAllocProbe'
 skipped_programs+=',/usr/bin/*,/bin/*'
@@ -50,7 +57,12 @@ CONFIG
 logs=$build/Testing/Temporary
 rm -f "$logs"/MemoryChecker.*
 status=0
-(cd "$build" && ctest -T memcheck -j2 --timeout 900 --output-on-failure -E "$excluded") || status=$?
+(cd "$build" && ctest -T memcheck -j2 --timeout 900 --output-on-failure -E "$excluded" -LE install) ||
+  status=$?
+example_memcheck="valgrind --log-file=$logs/MemoryChecker.install.log.%p"
+example_memcheck+=" --suppressions=$source/tests/memcheck/valgrind.supp $options"
+(cd "$build" && ZEB_EXAMPLE_MEMCHECK=$example_memcheck ctest -L install --output-on-failure) ||
+  status=$?
 
 reports=$(grep -l "ERROR SUMMARY: [1-9]" "$logs"/MemoryChecker.*.log.* 2>/dev/null || true)
 for report in $reports; do

@@ -1,6 +1,7 @@
 // Argument handling and verdict of the image regression check.
 #include "zebTesting.h"
 
+#include "zebDifferenceImages.h"
 #include "zebImageDifference.h"
 #include "zebPNGImage.h"
 
@@ -67,22 +68,53 @@ std::string OutputPath(const RegressionOptions& options, const char* suffix)
   return directory + name + suffix;
 }
 
-void WriteFailureImage(const std::string& path, const zebRGBImage& image, const char* what)
+// A file CTest attaches to the test's results; name null prints nothing.
+void PrintMeasurementFile(const char* name, const char* path)
 {
-  std::string error;
-  if (zebPNGImage::Write(path, image, error))
+  if (name)
   {
-    fprintf(stderr, "zebTesting: %s image written to %s\n", what, path.c_str());
-  }
-  else
-  {
-    fprintf(
-      stderr, "zebTesting: cannot write the %s image %s: %s\n", what, path.c_str(), error.c_str());
+    printf("<CTestMeasurementFile type=\"image/png\" name=\"%s\">%s</CTestMeasurementFile>\n",
+           name,
+           path);
+    fflush(stdout);
   }
 }
 
-// FAILED or PASSED; on failure the test image, and the difference image
-// when there is one, are written.
+// Writes image to path and prints where, with the CTest measurement tag of
+// the given name when it was written.
+void WriteFailureImage(const std::string& path,
+                       const zebRGBImage& image,
+                       const char* what,
+                       const char* measurement)
+{
+  std::string error;
+  if (!zebPNGImage::Write(path, image, error))
+  {
+    fprintf(
+      stderr, "zebTesting: cannot write the %s image %s: %s\n", what, path.c_str(), error.c_str());
+    return;
+  }
+  fprintf(stderr, "zebTesting: %s image written to %s\n", what, path.c_str());
+  PrintMeasurementFile(measurement, path.c_str());
+}
+
+// The images of a comparison that failed: test, difference and side by side.
+void WriteComparisonImages(const RegressionOptions& options,
+                           const zebRGBImage& test,
+                           const zebRGBImage& baseline,
+                           const zebImageComparison& comparison)
+{
+  const zebRGBImage difference = zebDifferenceImages::HeatMap(test, comparison);
+  WriteFailureImage(OutputPath(options, "-test.png"), test, "test", "TestImage");
+  WriteFailureImage(OutputPath(options, "-diff.png"), difference, "difference", "DifferenceImage");
+  WriteFailureImage(OutputPath(options, "-compare.png"),
+                    zebDifferenceImages::SideBySide(baseline, test, difference),
+                    "side-by-side (baseline, test, difference)",
+                    nullptr);
+}
+
+// FAILED or PASSED; on failure the images are written and their paths and
+// the error printed.
 int CompareWithBaseline(const RegressionOptions& options, const zebRGBImage& test, double threshold)
 {
   zebRGBImage baseline;
@@ -93,7 +125,7 @@ int CompareWithBaseline(const RegressionOptions& options, const zebRGBImage& tes
             "zebTesting: cannot read the baseline image %s: %s\n",
             options.Baseline,
             error.c_str());
-    WriteFailureImage(OutputPath(options, "-test.png"), test, "test");
+    WriteFailureImage(OutputPath(options, "-test.png"), test, "test", "TestImage");
     return zebTesting::FAILED;
   }
   if (baseline.Width != test.Width || baseline.Height != test.Height)
@@ -105,22 +137,33 @@ int CompareWithBaseline(const RegressionOptions& options, const zebRGBImage& tes
             options.Baseline,
             baseline.Width,
             baseline.Height);
-    WriteFailureImage(OutputPath(options, "-test.png"), test, "test");
+    WriteFailureImage(OutputPath(options, "-test.png"), test, "test", "TestImage");
+    PrintMeasurementFile("ValidImage", options.Baseline);
     return zebTesting::FAILED;
   }
-  zebRGBImage difference;
-  const double imageError = zebImageDifference::Compare(test, baseline, difference);
-  if (imageError <= threshold)
+  const zebImageComparison comparison = zebImageDifference::Compare(test, baseline);
+  if (comparison.Error <= threshold)
   {
     return zebTesting::PASSED;
   }
   fprintf(stderr,
-          "zebTesting: image error %g exceeds the threshold %g against %s\n",
-          imageError,
+          "zebTesting: image error %g exceeds the threshold %g against %s: the mean difference "
+          "in the %d by %d region at x %d, y %d (from the top left); %ld pixels differ by more "
+          "than %d levels\n",
+          comparison.Error,
           threshold,
-          options.Baseline);
-  WriteFailureImage(OutputPath(options, "-test.png"), test, "test");
-  WriteFailureImage(OutputPath(options, "-diff.png"), difference, "difference");
+          options.Baseline,
+          comparison.RegionWidth,
+          comparison.RegionHeight,
+          comparison.RegionX,
+          comparison.RegionY,
+          comparison.DifferingPixels,
+          zebImageDifference::Tolerance);
+  printf("<CTestMeasurement type=\"numeric/double\" name=\"ImageError\">%g</CTestMeasurement>\n",
+         comparison.Error);
+  fflush(stdout);
+  WriteComparisonImages(options, test, baseline, comparison);
+  PrintMeasurementFile("ValidImage", options.Baseline);
   return zebTesting::FAILED;
 }
 }

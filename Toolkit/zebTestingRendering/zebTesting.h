@@ -8,19 +8,26 @@
 // Other arguments, such as -D <directory>, are ignored; a repeated option
 // counts at its last place.
 //
-// The comparison is zebImageDifference's: the mean over the image of each
-// pixel's largest channel difference (0..255) to the closest pixel within one
-// pixel of the same place in the other image. The check passes when that
-// error is at most threshold.
+// The comparison is zebImageDifference's: the mean pixel difference in the
+// worst 16 by 16 region of the image, where pixels are compared with the 3
+// by 3 neighbourhood of the same place in the other image and differences of
+// a few levels count as 0. The check passes when that error is at most
+// threshold; 10 is a region visibly off.
 //
 // Answers: FAILED when the image differs, has another size than the
 // baseline, the baseline cannot be read as a PNG, or the window gives no
 // pixels; PASSED when it matches; NOT_RUN without -V; DO_INTERACTOR in place
-// of PASSED or NOT_RUN when -I is given. A failure prints its reason and the
-// error on standard error and writes the test image "<name>-test.png" and,
-// when the sizes agree, the difference image "<name>-diff.png" (each pixel's
-// error as grey) into the -T directory, <name> being the baseline's file name
-// without ".png"; the paths written are printed too.
+// of PASSED or NOT_RUN when -I is given. A passing check writes nothing. A
+// failure prints its reason and the error on standard error and writes into
+// the -T directory, <name> being the baseline's file name without ".png":
+//   <name>-test.png     the rendered image
+//   <name>-diff.png     where and how much it differs (zebDifferenceImages)
+//   <name>-compare.png  baseline, test image and difference side by side
+// (only the test image when the baseline is unreadable or of another size).
+// Each path written is printed on standard error, and standard output gets
+// the CTest measurement tags of the error ("ImageError") and of the images
+// ("TestImage", "DifferenceImage", and "ValidImage" for the baseline), so
+// that CTest's dashboards and JUnit output carry them.
 #ifndef ZEB_TESTING_H
 #define ZEB_TESTING_H
 

@@ -1,30 +1,37 @@
-// The list-file reader and the writers of the two sources that
-// zebWrapPythonInit generates for a wrapped library's Python module.
+// The list file of a Python-wrapped library and the two sources made from
+// it, the module's init file and its implementation file, kept apart from
+// the program's main so that other drivers (tests, fuzzers) link the very
+// same code.
 #ifndef ZEB_WRAP_PYTHON_INIT_TEXT_H
 #define ZEB_WRAP_PYTHON_INIT_TEXT_H
 
-#include <cstdio>
+#include "zebWrapOutput.h"
+
 #include <string>
+#include <string_view>
 #include <vector>
 
-enum ListFileResult
+// What a list file says: the library (module) name, then the names of its
+// wrapped files in input order. The core module "zebCommonCorePython" gets
+// "mutable" after the names read. The names point into the list-file text,
+// which must outlive the list.
+struct PythonInitList
 {
-  ListFileRead,        // the library name and every further token were read
-  ListFileEmpty,       // the file holds no token at all
-  ListFileReadFailed,  // the file could not be read to its end
-  ListFileOutOfMemory  // memory for a name ran out
+  std::string_view libName;
+  std::vector<std::string_view> names;
 };
 
-// Reads a list file: whitespace-separated tokens, the first one the library
-// name, every further one appended to `names` in input order. The core module
-// "zebCommonCorePython" gets "mutable" appended after the names read.
-ListFileResult readListFile(FILE* file, std::string& libName, std::vector<std::string>& names);
+// Splits the list-file bytes into tokens separated by the bytes isspace
+// gives in the C locale and puts them into *list. A token ends at its first
+// NUL byte, as a C string would. Returns null on success, else the message
+// (with its line end) that says why not.
+const char* readInitList(const std::string& text, PythonInitList* list);
 
-// Writes the init file: the module entry point "init<libName>".
-void writeInitFile(const std::string& libName, FILE* file);
+// Appends the init file, the module entry point "init<libName>", to the output.
+void writeInitFile(const PythonInitList& list, GeneratedOutput* out);
 
-// Writes the implementation file: "real_init<libName>", which creates the
-// module and calls "PyZEBAddFile_<name>" for every name in order.
-void writeImplFile(const std::string& libName, const std::vector<std::string>& names, FILE* file);
+// Appends the implementation file to the output: "real_init<libName>", which
+// creates the module and calls "PyZEBAddFile_<name>" for every name in order.
+void writeImplFile(const PythonInitList& list, GeneratedOutput* out);
 
 #endif

@@ -1,81 +1,70 @@
 // zebWrapTclInit: reads the list file of a Tcl-wrapped library and writes
 // the source of that library's Tcl package initialisation.
 //   zebWrapTclInit <input_file> <output_file>
-#include "zebWrapTclInitSource.h"
+#include "zebWrapFiles.h"
+#include "zebWrapTclInitText.h"
 
 #include <cstdio>
+#include <fcntl.h>
 #include <new>
 #include <string>
+#include <unistd.h>
 
-static int outOfMemory(const char* outputName)
+// Opens the output and empties it, unless it is the input; returns the file
+// or -1 after printing why not.
+static int openOutput(int in, const char* inputName, const char* outputName)
 {
-  fprintf(stderr, "Out of memory while generating %s\n", outputName);
-  return 1;
+  int out = openOutputFile(outputName);
+  if (out < 0)
+  {
+    fprintf(stderr, "Error opening output file\n");
+    return -1;
+  }
+  if (isSameRegularFile(in, out))
+  {
+    fprintf(stderr, "Input file %s is also the output file %s\n", inputName, outputName);
+    close(out);
+    return -1;
+  }
+  if (!emptyFile(out))
+  {
+    fprintf(stderr, "Error opening output file\n");
+    close(out);
+    return -1;
+  }
+  return out;
 }
 
-// Reads the whole list file into *text and closes it; returns the exit
-// status so far.
-static int readListFile(FILE* in, const char* inputName, const char* outputName, std::string* text)
+// Reads the list file whole into *text, closes it and takes the text apart
+// into *list; returns the exit status so far.
+static int readList(int in, const char* inputName, std::string* text, TclInitList* list)
 {
-  char chunk[65536];
-  size_t got;
-  try
-  {
-    while ((got = fread(chunk, 1, sizeof(chunk), in)) > 0)
-    {
-      text->append(chunk, got);
-    }
-  }
-  catch (const std::bad_alloc&)
-  {
-    fclose(in);
-    return outOfMemory(outputName);
-  }
-  bool readError = ferror(in);
-  fclose(in);
-  if (readError)
+  if (!readWholeFile(in, text))
   {
     fprintf(stderr, "Input file %s could not be read\n", inputName);
     return 1;
   }
-  return 0;
-}
-
-// Takes the list from the file's text and writes the source; returns the
-// exit status.
-static int generate(const std::string& text, FILE* out, const char* outputName)
-{
-  try
+  if (const char* error = readInitList(*text, list))
   {
-    TclInitList list;
-    if (const char* error = readInitList(text, &list))
-    {
-      fputs(error, stderr);
-      return 1;
-    }
-    writeInitSource(list, out);
-  }
-  catch (const std::bad_alloc&)
-  {
-    return outOfMemory(outputName);
-  }
-  return 0;
-}
-
-// Closes the output; a failed write or close turns a success into status 1.
-static int closeOutput(FILE* out, const char* outputName, int status)
-{
-  bool written = fflush(out) == 0 && !ferror(out);
-  if (fclose(out) != 0)
-  {
-    written = false;
-  }
-  if (status == 0 && !written)
-  {
-    fprintf(stderr, "Error writing output file %s\n", outputName);
+    fputs(error, stderr);
     return 1;
   }
-  return status;
+  return 0;
+}
+
+// Writes the source; false, after naming the file, when it could not be
+// written whole (the file is then left empty).
+static bool writeOutput(int out, const char* outputName, const TclInitList& list)
+{
+  GeneratedOutput output;
+  output.fd = out;
+  writeInitSource(list, &output);
+  if (!finishOutput(&output))
+  {
+    fprintf(stderr, "Error writing output file %s\n", outputName);
+    return false;
+  }
+  return true;
 }
 
 int main(int argc, char* argv[])
@@ -86,24 +75,38 @@ int main(int argc, char* argv[])
     fprintf(stderr, "Usage: %s input_file output_file\n", argc > 0 ? argv[0] : "zebWrapTclInit");
     return 1;
   }
-  FILE* in = fopen(argv[1], "r");
-  if (!in)
+  int in = open(argv[1], O_RDONLY | O_CLOEXEC);
+  if (in < 0)
   {
     fprintf(stderr, "Input file %s could not be opened\n", argv[1]);
     return 1;
   }
-  FILE* out = fopen(argv[2], "w");
-  if (!out)
+  int out = openOutput(in, argv[1], argv[2]);
+  if (out < 0)
   {
-    fprintf(stderr, "Error opening output file\n");
-    fclose(in);
+    close(in);
     return 1;
   }
-  std::string text;
-  int status = readListFile(in, argv[1], argv[2], &text);
-  if (status == 0)
+  int status = 1;
+  try
   {
-    status = generate(text, out, argv[2]);
+    std::string text;
+    TclInitList list;
+    status = readList(in, argv[1], &text, &list);
+    if (status == 0 && !writeOutput(out, argv[2], list))
+    {
+      status = 1;
+    }
   }
-  return closeOutput(out, argv[2], status);
+  catch (const std::bad_alloc&)
+  {
+    fprintf(stderr, "Out of memory while generating %s\n", argv[2]);
+    emptyFile(out);
+  }
+  if (close(out) != 0 && status == 0)
+  {
+    fprintf(stderr, "Error writing output file %s\n", argv[2]);
+    status = 1;
+  }
+  return status;
 }

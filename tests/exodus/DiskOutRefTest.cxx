@@ -2,6 +2,8 @@
 // the generator still writes a file the reader reads identically.
 #include "RunProcess.h"
 
+#include <ExodusMeshWriter.h>
+
 #include <zebTestStartup.h>
 
 #include <zebExodusIIReader.h>
@@ -136,6 +138,34 @@ TEST(DiskOutRef, HoldsTheDocumentedMesh)
   EXPECT_EQ(first.size() + second.size() + third.size() - 2 * 396, 3564u);
 }
 
+// Like a piece of a split parallel run, the file numbers its nodes and
+// elements otherwise than by position: ids from the maps are not the
+// implicit ids.
+TEST(DiskOutRef, NumberMapsGiveOtherIdsThanPositions)
+{
+  std::vector<int> nodeIds, elementIds;
+  std::string reason;
+  ASSERT_TRUE(ReadExodusNumberMaps(ZEB_DISK_OUT_REF, nodeIds, elementIds, reason)) << reason;
+  ASSERT_EQ(nodeIds.size(), 3564u);
+  ASSERT_EQ(elementIds.size(), 2880u);
+  EXPECT_EQ(nodeIds[142], 100001);
+  EXPECT_EQ(nodeIds[705], 100037);
+  EXPECT_EQ(nodeIds[3172], 100038);
+  EXPECT_EQ(nodeIds[0], 100143);
+  EXPECT_EQ(elementIds[0], 50001);
+  // Block 1 runs ring by ring inside a sector: its second element is ring 1.
+  EXPECT_EQ(elementIds[1], 50001 + 36);
+  for (std::vector<int>* ids : { &nodeIds, &elementIds })
+  {
+    std::set<int> distinct(ids->begin(), ids->end());
+    EXPECT_EQ(distinct.size(), ids->size());
+    for (size_t i = 0; i < ids->size(); ++i)
+    {
+      ASSERT_NE((*ids)[i], static_cast<int>(i) + 1) << i;
+    }
+  }
+}
+
 TEST(DiskOutRef, GeneratorReproducesTheBundledFile)
 {
   std::string directory = MakeTempDirectory();
@@ -155,5 +185,11 @@ TEST(DiskOutRef, GeneratorReproducesTheBundledFile)
     SCOPED_TRACE("block " + std::to_string(b));
     ExpectSameGrid(Grid(bundled, b), Grid(remade, b));
   }
+  std::vector<int> bundledNodes, bundledElements, remadeNodes, remadeElements;
+  std::string reason;
+  ASSERT_TRUE(ReadExodusNumberMaps(ZEB_DISK_OUT_REF, bundledNodes, bundledElements, reason));
+  ASSERT_TRUE(ReadExodusNumberMaps(made, remadeNodes, remadeElements, reason));
+  EXPECT_TRUE(bundledNodes == remadeNodes);
+  EXPECT_TRUE(bundledElements == remadeElements);
   std::filesystem::remove_all(directory);
 }

@@ -88,6 +88,35 @@ TEST(ExodusProgram, PassesOnTheBundledData)
   EXPECT_EQ(r.err, "");
 }
 
+// The bundled file's number maps give other ids than positions, so a reader
+// that took the implicit ids from the maps fails the test.
+TEST(ExodusProgram, IdsByNumberMapFail)
+{
+  ProcessResult r = RunTest(EXODUS_PROBE, { "-D", bundledRoot });
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+  r = RunTest(EXODUS_PROBE, { "-D", bundledRoot }, { "ZEB_EXODUS_PROBE_IDS=maps" });
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.out + r.err, "");
+
+  // Maps that agree with positions cannot tell the two readers apart.
+  DataRoot root;
+  ExodusMeshToWrite mesh = FirstBlockUsing({ 143, 706, 3173 });
+  for (size_t i = 0; i < mesh.x.size(); ++i)
+  {
+    mesh.nodeNumberMap.push_back(static_cast<int>(i) + 1);
+  }
+  mesh.elementNumberMap = { 1 };
+  WriteMesh(root.DataFile(), mesh);
+  r = RunTest(EXODUS_PROBE, { "-D", root.Path }, { "ZEB_EXODUS_PROBE_IDS=maps" });
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+  mesh.elementNumberMap = { 7 };
+  WriteMesh(root.DataFile(), mesh);
+  r = RunTest(EXODUS_PROBE, { "-D", root.Path }, { "ZEB_EXODUS_PROBE_IDS=maps" });
+  EXPECT_EQ(r.exitStatus, 1);
+  r = RunTest(EXODUS_TESTS, { "-D", root.Path });
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+}
+
 TEST(ExodusProgram, DataRootFromTheEnvironmentUnlessGivenWithD)
 {
   ProcessResult r = RunTest(EXODUS_TESTS, {}, { "ZEB_DATA_ROOT=" + bundledRoot });

@@ -1,6 +1,5 @@
-// What the fuzz targets share: text written through a FILE* into memory,
-// checks that stop the run with a message, and the in-order search for the
-// fixed pieces of a generated text.
+// What the fuzz targets share: checks that stop the run with a message, and
+// the in-order search for the fixed pieces of a generated text.
 #ifndef ZEB_FUZZ_CHECKS_H
 #define ZEB_FUZZ_CHECKS_H
 
@@ -23,44 +22,6 @@ inline void fuzzCheck(bool holds, const char* what, const std::string& detail = 
     fuzzFailure(what, detail);
   }
 }
-
-// A memory stream: whatever write() sends to the FILE* ends up in text().
-class MemoryOutput
-{
-public:
-  MemoryOutput()
-    : stream(open_memstream(&buffer, &size))
-  {
-    fuzzCheck(stream != nullptr, "open_memstream");
-  }
-  ~MemoryOutput()
-  {
-    if (stream)
-    {
-      fclose(stream);
-    }
-    free(buffer);
-  }
-  MemoryOutput(const MemoryOutput&) = delete;
-  MemoryOutput& operator=(const MemoryOutput&) = delete;
-
-  FILE* file() const
-  {
-    return stream;
-  }
-  // Closes the stream and gives everything written to it.
-  std::string text()
-  {
-    fuzzCheck(fclose(stream) == 0, "closing the memory stream");
-    stream = nullptr;
-    return std::string(buffer, size);
-  }
-
-private:
-  char* buffer = nullptr;
-  size_t size = 0;
-  FILE* stream;
-};
 
 // Checks that every piece occurs in text, each one after the end of the one
 // before it. Taking the leftmost occurrence each time finds such a sequence

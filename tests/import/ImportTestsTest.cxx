@@ -107,6 +107,23 @@ TEST(ImportTests, BaselineOfAnotherImageFailsAndWritesImages)
   EXPECT_NE(r.err.find("exceeds the threshold 10 "), std::string::npos) << r.err;
   EXPECT_TRUE(Exists(temporary + "/Other-test.png"));
   EXPECT_TRUE(Exists(temporary + "/Other-diff.png"));
+  EXPECT_TRUE(Exists(temporary + "/Other-compare.png"));
+  // The measurements CTest picks up from the output.
+  for (const char* name : { "TestImage", "DifferenceImage" })
+  {
+    const std::string suffix = name[0] == 'T' ? "-test.png" : "-diff.png";
+    EXPECT_NE(r.out.find(std::string("<CTestMeasurementFile type=\"image/png\" name=\"") + name +
+                         "\">" + temporary + "/Other" + suffix + "</CTestMeasurementFile>\n"),
+              std::string::npos)
+      << r.out;
+  }
+  EXPECT_NE(r.out.find("<CTestMeasurementFile type=\"image/png\" name=\"ValidImage\">" + images +
+                       "/Other.png</CTestMeasurementFile>\n"),
+            std::string::npos)
+    << r.out;
+  EXPECT_NE(r.out.find("<CTestMeasurement type=\"numeric/double\" name=\"ImageError\">"),
+            std::string::npos)
+    << r.out;
   EXPECT_EQ(Count(r.err, InteractorStarted), 0u);
   ExpectClean(r);
 

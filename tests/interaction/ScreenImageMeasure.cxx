@@ -149,8 +149,7 @@ int main(int argc, char* argv[])
   PrintScene(shot);
   if (argc > 2 && reference.Width == shot.Width && reference.Height == shot.Height)
   {
-    zebRGBImage difference;
-    printf("error %.4f\n", zebImageDifference::Compare(shot, reference, difference));
+    printf("error %.4f\n", zebImageDifference::Compare(shot, reference).Error);
   }
   return 0;
 }

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace
@@ -23,8 +25,12 @@ bool Exists(const std::string& path)
   return stat(path.c_str(), &status) == 0;
 }
 
-// Runs the check with the given arguments, capturing what it prints.
-int Check(std::vector<std::string> args, zebRenderWindow* window, std::string* err = nullptr)
+// Runs the check with the given arguments, capturing what it prints on
+// standard error and on standard output.
+int Check(std::vector<std::string> args,
+          zebRenderWindow* window,
+          std::string* err = nullptr,
+          std::string* out = nullptr)
 {
   std::vector<char*> argv;
   for (std::string& arg : args)
@@ -33,11 +39,17 @@ int Check(std::vector<std::string> args, zebRenderWindow* window, std::string* e
   }
   argv.push_back(nullptr);
   testing::internal::CaptureStderr();
+  testing::internal::CaptureStdout();
   const int answer = zebTesting::Test(static_cast<int>(args.size()), argv.data(), window, 10.0);
+  const std::string printedOut = testing::internal::GetCapturedStdout();
   const std::string printed = testing::internal::GetCapturedStderr();
   if (err)
   {
     *err = printed;
+  }
+  if (out)
+  {
+    *out = printedOut;
   }
   return answer;
 }
@@ -88,7 +100,9 @@ protected:
 TEST_F(RegressionCheck, AnswersForMatchingBaselineAndOptions)
 {
   const std::string t = this->Directory;
-  EXPECT_EQ(Check({ "-V", this->Baseline, "-T", t }, this->Window), zebTesting::PASSED);
+  std::string err, out;
+  EXPECT_EQ(Check({ "-V", this->Baseline, "-T", t }, this->Window, &err, &out), zebTesting::PASSED);
+  EXPECT_EQ(err + out, "");
   EXPECT_EQ(Check({ "-D", "/no/data", "-V", this->Baseline, "-T", t }, this->Window),
             zebTesting::PASSED);
   EXPECT_EQ(Check({ "-V", this->Baseline, "-I", "-T", t }, this->Window),
@@ -110,23 +124,58 @@ TEST_F(RegressionCheck, DifferentImageFailsAndLeavesTestAndDifferenceImages)
     other.Pixels[i] = static_cast<unsigned char>(255 - other.Pixels[i]);
   }
   const std::string baseline = this->WriteVariant("Other.png", other);
-  std::string err;
-  EXPECT_EQ(Check({ "-V", baseline, "-T", this->Directory, "-I" }, this->Window, &err),
+  std::string err, out;
+  EXPECT_EQ(Check({ "-V", baseline, "-T", this->Directory, "-I" }, this->Window, &err, &out),
             zebTesting::FAILED);
   const std::string test = this->Directory + "/Other-test.png";
   const std::string difference = this->Directory + "/Other-diff.png";
+  const std::string file = "<CTestMeasurementFile type=\"image/png\" name=";
+  EXPECT_EQ(out.rfind("<CTestMeasurement type=\"numeric/double\" name=\"ImageError\">", 0), 0u)
+    << out;
+  EXPECT_NE(out.find(file + "\"TestImage\">" + test + "</CTestMeasurementFile>\n"),
+            std::string::npos)
+    << out;
+  EXPECT_NE(out.find(file + "\"DifferenceImage\">" + difference + "</CTestMeasurementFile>\n"),
+            std::string::npos)
+    << out;
+  EXPECT_NE(out.find(file + "\"ValidImage\">" + baseline + "</CTestMeasurementFile>\n"),
+            std::string::npos)
+    << out;
   EXPECT_NE(err.find("image error"), std::string::npos) << err;
   EXPECT_NE(err.find(test), std::string::npos) << err;
   EXPECT_NE(err.find(difference), std::string::npos) << err;
+
+  const std::string compare = this->Directory + "/Other-compare.png";
+  EXPECT_NE(err.find(compare), std::string::npos) << err;
 
   zebRGBImage written;
   std::string error;
   ASSERT_TRUE(zebPNGImage::Read(test, written, error)) << error;
   EXPECT_TRUE(written.Pixels == this->Image.Pixels);
+  // The difference image: the unchanged bottom half dimmed to grey, the
+  // inverted top half painted.
   ASSERT_TRUE(zebPNGImage::Read(difference, written, error)) << error;
   EXPECT_EQ(written.Width, 80);
   EXPECT_EQ(written.Height, 60);
-  EXPECT_EQ(written.Pixels.back(), 0);
+  const unsigned char* corner = &written.Pixels[written.Pixels.size() - 3];
+  EXPECT_EQ(corner[0], corner[1]);
+  EXPECT_EQ(corner[1], corner[2]);
+  EXPECT_LT(corner[0], this->Image.Pixels.back());
+  const unsigned char* top = &written.Pixels[(5 * 80 + 40) * 3];
+  EXPECT_FALSE(top[0] == top[1] && top[1] == top[2]);
+  // Side by side: baseline, test, difference.
+  zebRGBImage sideBySide;
+  ASSERT_TRUE(zebPNGImage::Read(compare, sideBySide, error)) << error;
+  ASSERT_EQ(sideBySide.Width, 3 * 80 + 8);
+  ASSERT_EQ(sideBySide.Height, 60);
+  const size_t row = static_cast<size_t>(sideBySide.Width) * 3;
+  for (int y = 0; y < 60; y += 7)
+  {
+    const unsigned char* line = &sideBySide.Pixels[y * row];
+    EXPECT_TRUE(std::equal(line, line + 240, &other.Pixels[y * 240]));
+    EXPECT_TRUE(std::equal(line + 252, line + 492, &this->Image.Pixels[y * 240]));
+    EXPECT_TRUE(std::equal(line + 504, line + 744, &written.Pixels[y * 240]));
+  }
 }
 
 TEST_F(RegressionCheck, WrongSizeAndUnreadableBaselinesFail)
@@ -155,37 +204,123 @@ TEST_F(RegressionCheck, WrongSizeAndUnreadableBaselinesFail)
   EXPECT_TRUE(Exists(this->Directory + "/Missing-test.png"));
 }
 
-TEST(ImageDifference, OnePixelShiftsAreFreeOtherChangesCostTheirDifference)
+namespace
 {
-  zebRGBImage left;
-  left.Width = 10;
-  left.Height = 4;
-  left.Pixels.assign(10 * 4 * 3, 0);
-  zebRGBImage shifted = left;
-  for (int y = 0; y < 4; ++y)
+zebRGBImage Flat(int width, int height, unsigned char r, unsigned char g, unsigned char b)
+{
+  zebRGBImage image;
+  image.Width = width;
+  image.Height = height;
+  for (int i = 0; i < width * height; ++i)
   {
-    for (int x = 0; x < 10; ++x)
+    image.Pixels.insert(image.Pixels.end(), { r, g, b });
+  }
+  return image;
+}
+
+unsigned char* At(zebRGBImage& image, int x, int y)
+{
+  return &image.Pixels[(static_cast<size_t>(y) * image.Width + x) * 3];
+}
+
+// Adds change to the red channel of the square of side size at (x, y).
+zebRGBImage ChangeSquare(zebRGBImage image, int x, int y, int size, int change)
+{
+  for (int row = y; row < y + size; ++row)
+  {
+    for (int column = x; column < x + size; ++column)
     {
-      const unsigned char value = 200;
-      if (x >= 5)
-      {
-        left.Pixels[(y * 10 + x) * 3] = value;
-      }
-      if (x >= 6)
-      {
-        shifted.Pixels[(y * 10 + x) * 3] = value;
-      }
+      At(image, column, row)[0] = static_cast<unsigned char>(At(image, column, row)[0] + change);
     }
   }
-  zebRGBImage difference;
-  EXPECT_EQ(zebImageDifference::Compare(left, shifted, difference), 0.0);
-  EXPECT_EQ(zebImageDifference::Compare(left, left, difference), 0.0);
+  return image;
+}
+}
 
-  // A lone pixel changed in green and blue counts its largest channel change.
-  zebRGBImage spot = left;
-  spot.Pixels[(2 * 10 + 2) * 3 + 1] = 40;
-  spot.Pixels[(2 * 10 + 2) * 3 + 2] = 100;
-  EXPECT_DOUBLE_EQ(zebImageDifference::Compare(spot, left, difference), 100.0 / 40.0);
-  EXPECT_EQ(difference.Pixels[(2 * 10 + 2) * 3], 100);
-  EXPECT_EQ(difference.Pixels[0], 0);
+TEST(ImageDifference, EdgesMovedByOnePixelAndAntiAliasingAreFree)
+{
+  zebRGBImage left = Flat(40, 30, 0, 0, 0);
+  zebRGBImage shifted = left;
+  zebRGBImage blended = left;
+  for (int y = 0; y < 30; ++y)
+  {
+    for (int x = 0; x < 40; ++x)
+    {
+      At(left, x, y)[0] = x >= 20 ? 200 : 0;
+      At(shifted, x, y)[0] = x >= 21 ? 200 : 0;
+      At(blended, x, y)[0] = x > 20 ? 200 : x == 20 ? 90 : 0;
+    }
+  }
+  EXPECT_EQ(zebImageDifference::Compare(left, left).Error, 0.0);
+  zebImageComparison c = zebImageDifference::Compare(left, shifted);
+  EXPECT_EQ(c.Error, 0.0);
+  EXPECT_EQ(c.DifferingPixels, 0);
+  EXPECT_EQ(zebImageDifference::Compare(blended, left).Error, 0.0);
+  // Moved by two pixels, the edge costs its full height along two columns.
+  zebRGBImage far = shifted;
+  for (int y = 0; y < 30; ++y)
+  {
+    At(far, 21, y)[0] = 0;
+  }
+  c = zebImageDifference::Compare(far, left);
+  EXPECT_EQ(c.DifferingPixels, 2 * 30);
+  EXPECT_DOUBLE_EQ(c.Error, 2 * 16 * 200 / 256.0);
+}
+
+TEST(ImageDifference, SmallAndIsolatedDifferencesStayBelowTen)
+{
+  zebRGBImage grey = Flat(40, 30, 100, 120, 140);
+  // Noise of up to the tolerance everywhere counts nothing.
+  zebRGBImage noisy = grey;
+  for (size_t i = 0; i < noisy.Pixels.size(); ++i)
+  {
+    noisy.Pixels[i] = static_cast<unsigned char>(noisy.Pixels[i] + (i * 7) % 13 - 6);
+  }
+  EXPECT_EQ(zebImageDifference::Compare(noisy, grey).Error, 0.0);
+  // A lone pixel changed in green and blue counts its largest channel change
+  // over its region.
+  zebRGBImage spot = grey;
+  At(spot, 2, 2)[1] = 40;
+  At(spot, 2, 2)[2] = 240;
+  zebImageComparison c = zebImageDifference::Compare(spot, grey);
+  EXPECT_EQ(c.DifferingPixels, 1);
+  EXPECT_EQ(c.PixelDifferences[2 * 40 + 2], 100);
+  EXPECT_EQ(c.PixelDifferences[0], 0);
+  EXPECT_DOUBLE_EQ(c.Error, 100 / 256.0);
+  // Eight pixels turned from black to white in one place: still a speck.
+  zebRGBImage black = Flat(40, 30, 0, 0, 0);
+  zebRGBImage specks = black;
+  for (int i = 0; i < 8; ++i)
+  {
+    std::fill(At(specks, 4 + 3 * (i % 4), 4 + 3 * (i / 4)),
+              At(specks, 5 + 3 * (i % 4), 4 + 3 * (i / 4)),
+              255);
+  }
+  EXPECT_LT(zebImageDifference::Compare(specks, black).Error, 10.0);
+}
+
+TEST(ImageDifference, ARegionVisiblyOffFailsWhateverTheImageSize)
+{
+  for (int side : { 40, 400 })
+  {
+    zebRGBImage grey = Flat(side, side, 100, 120, 140);
+    zebImageComparison c = zebImageDifference::Compare(ChangeSquare(grey, 17, 9, 16, 11), grey);
+    EXPECT_DOUBLE_EQ(c.Error, 11.0) << side;
+    EXPECT_EQ(c.RegionX, 17);
+    EXPECT_EQ(c.RegionY, 9);
+    EXPECT_EQ(c.RegionWidth, 16);
+    EXPECT_DOUBLE_EQ(zebImageDifference::Compare(grey, ChangeSquare(grey, 17, 9, 16, -11)).Error,
+                     11.0);
+    EXPECT_DOUBLE_EQ(zebImageDifference::Compare(ChangeSquare(grey, 3, 3, 16, 9), grey).Error, 9.0);
+    // A small square fully changed: 5 by 5 pixels of 256 levels each.
+    EXPECT_DOUBLE_EQ(zebImageDifference::Compare(ChangeSquare(grey, 3, 3, 5, 120), grey).Error,
+                     25 * 120 / 256.0);
+  }
+  // An image smaller than a region is one region.
+  zebRGBImage tiny = Flat(8, 4, 0, 0, 0);
+  zebRGBImage changed = ChangeSquare(tiny, 0, 0, 4, 64);
+  zebImageComparison c = zebImageDifference::Compare(changed, tiny);
+  EXPECT_EQ(c.RegionWidth, 8);
+  EXPECT_EQ(c.RegionHeight, 4);
+  EXPECT_DOUBLE_EQ(c.Error, 16 * 64 / 32.0);
 }

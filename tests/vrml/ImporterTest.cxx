@@ -63,13 +63,13 @@ TEST(VRMLImporter, ReadsShapesIntoActorsOfRendererZero)
   EXPECT_EQ(window->Renders, 1);
   ASSERT_EQ(renderer->GetNumberOfActors(), 2);
   zebActor* glass = renderer->GetActor(0);
-  EXPECT_DOUBLE_EQ(glass->GetDiffuseColor()[0], 0.78);
-  EXPECT_DOUBLE_EQ(glass->GetSpecularColor()[1], 0.9);
+  EXPECT_DOUBLE_EQ(glass->GetDiffuseColor()[0], 0.12);
+  EXPECT_DOUBLE_EQ(glass->GetSpecularColor()[1], 1.0);
   EXPECT_DOUBLE_EQ(glass->GetShininess(), 0.8);
   EXPECT_DOUBLE_EQ(glass->GetOpacity(), 0.3);
   EXPECT_GT(glass->GetMesh()->GetNumberOfTriangles(), 1000);
   EXPECT_EQ(glass->GetMesh()->GetNormals().size(), glass->GetMesh()->GetPositions().size());
-  EXPECT_DOUBLE_EQ(renderer->GetActor(1)->GetDiffuseColor()[0], 0.65);
+  EXPECT_DOUBLE_EQ(renderer->GetActor(1)->GetDiffuseColor()[0], 0.9);
 
   // A second import into the same window adds to the same renderer.
   EXPECT_EQ(ReadInto(window, WineGlass.c_str()), "");

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace
 {
 const char* const oldInit = "previous init file\n";
@@ -191,4 +193,80 @@ TEST(Failure, OutOfMemoryEndsWithStatusOne)
                            { "ZEB_FAIL_ALLOC_FROM=100000" }),
                 "Out of memory reading input file " + w.list + "\n");
   w.ExpectOutputsUntouched();
+}
+
+TEST(Failure, OneFileForInitAndImplIsRefused)
+{
+  Workspace w;
+  const std::string hardLink = w.scratch.File("hard.cxx");
+  std::filesystem::create_hard_link(w.init, hardLink);
+  ProcessOptions inDir;
+  inDir.workingDirectory = w.scratch.path;
+  // One file under four spellings: the same path, a relative path run from
+  // the directory, "./" in front, and a hard link.
+  const std::vector<std::vector<std::string>> runs = {
+    { w.init, w.init }, { "Init.cxx", "./Init.cxx" }, { "./Init.cxx", w.init }, { w.init, hardLink }
+  };
+  for (const std::vector<std::string>& paths : runs)
+  {
+    ProcessResult r = RunProcess({ ZEB_WRAP_PYTHON_INIT, w.list, paths[0], paths[1] }, inDir);
+    ExpectFailure(r,
+                  "Init file " + paths[0] + " is also the implementation file " + paths[1] + "\n");
+    w.ExpectOutputsUntouched();
+  }
+  // A path named twice that did not exist is not left behind.
+  const std::string fresh = w.scratch.File("fresh.cxx");
+  const std::string freshAgain = w.scratch.path + "/./fresh.cxx";
+  ExpectFailure(Generate({ w.list, fresh, freshAgain }),
+                "Init file " + fresh + " is also the implementation file " + freshAgain + "\n");
+  EXPECT_FALSE(FileExists(fresh));
+}
+
+TEST(Failure, ListFileAsAnOutputIsReadFirst)
+{
+  Workspace w;
+  ASSERT_EQ(Generate({ w.list, w.init, w.impl }).exitStatus, 0);
+  const std::string init = ReadFile(w.init), impl = ReadFile(w.impl);
+  ASSERT_NE(impl.find("PyZEBAddFile_zebShrink"), std::string::npos);
+
+  const std::string listText = ReadFile(w.list);
+  ProcessResult r = Generate({ w.list, w.list, w.impl });
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(ReadFile(w.list), init);
+  EXPECT_EQ(ReadFile(w.impl), impl);
+
+  ASSERT_TRUE(WriteFile(w.list, listText));
+  r = Generate({ w.list, w.init, w.list });
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(ReadFile(w.init), init);
+  EXPECT_EQ(ReadFile(w.list), impl);
+}
+
+TEST(Failure, WritesFailingPartWayLeaveTheOutputsEmpty)
+{
+  // The file-size limit (16 blocks, SIGXFSZ ignored) makes writes fail with
+  // EFBIG after a few KiB, as a full disk would; a long module name makes
+  // the init file longer than that too.
+  Workspace w;
+  std::string list = "zebDemoPython" + std::string(20000, 'p');
+  for (int i = 0; i < 20000; ++i)
+  {
+    list += " zebClass" + std::to_string(i);
+  }
+  WriteFile(w.list, list);
+  ProcessResult r = RunProgram("/bin/sh",
+                               { "-c",
+                                 "trap '' XFSZ && ulimit -f 16 && exec \"$0\" \"$@\"",
+                                 ZEB_WRAP_PYTHON_INIT,
+                                 w.list,
+                                 w.init,
+                                 w.impl });
+  ExpectFailure(r,
+                "Output file " + w.init + " could not be written\n" + "Output file " + w.impl +
+                  " could not be written\n");
+  bool found = false;
+  EXPECT_EQ(ReadFile(w.init, &found).size(), 0u);
+  EXPECT_TRUE(found);
+  EXPECT_EQ(ReadFile(w.impl, &found).size(), 0u);
+  EXPECT_TRUE(found);
 }

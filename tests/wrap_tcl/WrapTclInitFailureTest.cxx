@@ -120,3 +120,57 @@ TEST_F(WrapTclInitFailure, MemoryThatCannotBeObtained)
   EXPECT_EQ(r.signal, 0);
 #endif
 }
+
+TEST_F(WrapTclInitFailure, InputNamedAsOutputIsRefusedAndKept)
+{
+  const std::string list = "zebLib a b COMMAND c\n";
+  ASSERT_TRUE(WriteFile(input, list));
+  const std::string hardLink = dir + "/hard.txt";
+  ASSERT_TRUE(std::filesystem::exists(input));
+  std::filesystem::create_hard_link(input, hardLink);
+  ProcessOptions inDir;
+  inDir.workingDirectory = dir;
+  // One file under four spellings: the same path, a relative path run from
+  // the directory, "./" in front, and a hard link.
+  const std::vector<std::vector<std::string>> runs = { { input, input },
+                                                       { "lib.txt", "./lib.txt" },
+                                                       { "./lib.txt", dir + "/lib.txt" },
+                                                       { input, hardLink } };
+  for (const std::vector<std::string>& paths : runs)
+  {
+    ProcessResult r = RunProcess({ WRAP_TCL_INIT, paths[0], paths[1] }, inDir);
+    EXPECT_EQ(r.err, "Input file " + paths[0] + " is also the output file " + paths[1] + "\n");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.exitStatus, 1);
+    EXPECT_EQ(ReadFile(input), list) << paths[0] << " " << paths[1];
+  }
+  // A copy is another file: it is the output as usual.
+  const std::string copy = dir + "/copy.txt";
+  ASSERT_TRUE(WriteFile(copy, list));
+  ProcessResult r = RunProcess({ WRAP_TCL_INIT, input, copy });
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_NE(ReadFile(copy).find("Zeblib_Init"), std::string::npos);
+}
+
+TEST_F(WrapTclInitFailure, WriteFailingPartWayLeavesTheOutputEmpty)
+{
+  // The file-size limit (16 blocks, SIGXFSZ ignored) makes writes fail with
+  // EFBIG after a few KiB of a source of some 2 MB, as a full disk would.
+  std::string longList = "zebLib";
+  for (int i = 0; i < 20000; ++i)
+    longList += " zebClass" + std::to_string(i);
+  ASSERT_TRUE(WriteFile(input, longList));
+  ProcessResult r = RunProcess({ "/bin/sh",
+                                 "-c",
+                                 "trap '' XFSZ && ulimit -f 16 && exec \"$0\" \"$@\"",
+                                 WRAP_TCL_INIT,
+                                 input,
+                                 output });
+  EXPECT_EQ(r.err, "Error writing output file " + output + "\n");
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.signal, 0);
+  bool found = false;
+  EXPECT_EQ(ReadFile(output, &found).size(), 0u);
+  EXPECT_TRUE(found);
+  EXPECT_EQ(ReadFile(input), longList);
+}

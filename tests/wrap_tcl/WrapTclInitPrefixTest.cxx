@@ -1,5 +1,5 @@
 // The init-prefix rule byte by byte, and list-file tokens as C strings.
-#include "zebWrapTclInitSource.h"
+#include "zebWrapTclInitText.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ TEST(WrapTclInitPrefix, TokensEndAtTheirFirstNul)
   std::string text("zebLib\0ignored a\0b COMMAND\0x m VERSION 1.0\0z", 44);
   EXPECT_EQ(readInitList(text, &list), nullptr);
   EXPECT_EQ(list.libName, "zebLib");
-  EXPECT_EQ(list.creators, std::vector<std::string>{ "a" });
-  EXPECT_EQ(list.commands, std::vector<std::string>{ "m" });
+  EXPECT_EQ(list.creators, std::vector<std::string_view>{ "a" });
+  EXPECT_EQ(list.commands, std::vector<std::string_view>{ "m" });
   EXPECT_EQ(list.version, "1.0");
 }

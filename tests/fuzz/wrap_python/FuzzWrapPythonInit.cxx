@@ -1,14 +1,15 @@
 // Fuzz target of zebWrapPythonInit: list-file bytes through the generator's
-// own reader (from a memory stream) and its two writers (into memory). Every
-// input must give "empty" or a library name and names, and then an init file
-// and an implementation file that hold their generated pieces in order: the
-// fixed ones and those made from the names read.
+// own reader and its two writers, all in memory. Every input must give the
+// reader's message or a library name and names, and then an init file and an
+// implementation file that hold their generated pieces in order: the fixed
+// ones and those made from the names read.
 #include "../FuzzChecks.h"
 
 #include <zebWrapPythonInitText.h>
 
 #include <cctype>
 #include <cstdint>
+#include <cstring>
 
 namespace
 {
@@ -18,13 +19,13 @@ const char* const warningsBlock =
   "#pragma warning ( disable : 4706 )\n"
   "#endif // Windows Warnings \n\n";
 
-// A name the reader gives is non-empty and holds no whitespace.
+// A name the reader gives holds no whitespace or NUL; it is empty only when
+// it began with a NUL byte, where a C string ends.
 void checkToken(const std::string& token, const char* what)
 {
-  fuzzCheck(!token.empty(), what, "empty token");
   for (char c : token)
   {
-    fuzzCheck(!isspace(static_cast<unsigned char>(c)), what, token);
+    fuzzCheck(c != '\0' && !isspace(static_cast<unsigned char>(c)), what, token);
   }
 }
 
@@ -76,58 +77,39 @@ void checkEndsWith(const std::string& text, const std::string& end, const char* 
             text);
 }
 
-// A file made from bytes; fmemopen wants at least one byte, so an empty
-// input reads from an empty temporary file instead.
-FILE* openBytes(const uint8_t* data, size_t size)
-{
-  if (size == 0)
-  {
-    return tmpfile();
-  }
-  return fmemopen(const_cast<uint8_t*>(data), size, "r");
-}
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-  FILE* list = openBytes(data, size);
-  fuzzCheck(list != nullptr, "opening the input bytes as a stream");
-  std::string libName;
-  std::vector<std::string> names;
-  ListFileResult result = readListFile(list, libName, names);
-  fclose(list);
-  if (result == ListFileEmpty)
+  std::string text(reinterpret_cast<const char*>(data), size);
+  PythonInitList list;
+  if (const char* error = readInitList(text, &list))
   {
+    fuzzCheck(strcmp(error, "Error getting libName\n") == 0, "reader message", error);
     return 0;
   }
-  fuzzCheck(result == ListFileRead, "reading a memory stream succeeds");
-  checkToken(libName, "library name");
+  std::string lib(list.libName);
+  std::vector<std::string> names(list.names.begin(), list.names.end());
+  checkToken(lib, "library name");
   for (const std::string& name : names)
   {
     checkToken(name, "name");
   }
-  bool core = libName.c_str() == std::string("zebCommonCorePython");
+  bool core = lib == "zebCommonCorePython";
   fuzzCheck(!core || (!names.empty() && names.back() == "mutable"),
             "the core module's list ends with mutable");
 
-  MemoryOutput init;
-  writeInitFile(libName, init.file());
-  std::string initText = init.text();
-  MemoryOutput impl;
-  writeImplFile(libName, names, impl.file());
-  std::string implText = impl.text();
+  GeneratedOutput init;
+  writeInitFile(list, &init);
+  std::string initText(outputText(init));
+  GeneratedOutput impl;
+  writeImplFile(list, &impl);
+  std::string implText(outputText(impl));
 
-  // The writers go through printf's %s, so a name ends at an embedded NUL.
-  std::string lib = libName.c_str();
-  std::vector<std::string> cNames;
-  for (const std::string& name : names)
-  {
-    cNames.push_back(name.c_str());
-  }
   std::vector<std::string> initPieces = initFilePieces(lib);
   checkPiecesInOrder(initText, initPieces, "generated init file");
   checkEndsWith(initText, initPieces.back(), "the init file ends with its last piece");
-  checkPiecesInOrder(implText, implFilePieces(lib, cNames), "generated implementation file");
+  checkPiecesInOrder(implText, implFilePieces(lib, names), "generated implementation file");
   checkEndsWith(implText, "}\n\n", "the implementation file ends with its last piece");
   return 0;
 }

@@ -1,10 +1,10 @@
 // Fuzz target of zebWrapTclInit: list-file bytes through the generator's own
-// reader and writer into memory. Every input must give either one of the
-// reader's three messages or a source that holds the generated pieces in
-// order: the fixed ones and those made from the names read.
+// reader and writer, the output kept in memory. Every input must give either
+// one of the reader's three messages or a source that holds the generated
+// pieces in order: the fixed ones and those made from the names read.
 #include "../FuzzChecks.h"
 
-#include <zebWrapTclInitSource.h>
+#include <zebWrapTclInitText.h>
 
 #include <cstdint>
 #include <cstring>
@@ -46,12 +46,29 @@ std::string initPrefix(const std::string& name)
   return prefix;
 }
 
+// The list read, its names copied out for building the expected pieces.
+struct Names
+{
+  std::string libName;
+  std::vector<std::string> creators;
+  std::vector<std::string> commands;
+  std::string version;
+};
+
+Names copyNames(const TclInitList& list)
+{
+  return { std::string(list.libName),
+           std::vector<std::string>(list.creators.begin(), list.creators.end()),
+           std::vector<std::string>(list.commands.begin(), list.commands.end()),
+           std::string(list.version) };
+}
+
 bool isCoreLibrary(const std::string& libName)
 {
   return initPrefix(libName) == "Zebcommoncoretcl";
 }
 
-void addDeclarations(const TclInitList& list, bool core, std::vector<std::string>& pieces)
+void addDeclarations(const Names& list, bool core, std::vector<std::string>& pieces)
 {
   pieces.push_back("#include \"zebTclUtil.h\"\n#include \"zebVersion.h\"\n"
                    "#define ZEB_TCL_TO_STRING(x) ZEB_TCL_TO_STRING0(x)\n"
@@ -118,7 +135,7 @@ void addEntryPoints(const std::string& p, bool core, std::vector<std::string>& p
   }
 }
 
-void addInitBody(const TclInitList& list, std::vector<std::string>& pieces)
+void addInitBody(const Names& list, std::vector<std::string>& pieces)
 {
   for (const std::string& command : list.commands)
   {
@@ -142,7 +159,7 @@ void addInitBody(const TclInitList& list, std::vector<std::string>& pieces)
   pieces.push_back("  Tcl_PkgProvide(interp, pkgName, pkgVers);\n  return TCL_OK;\n}\n");
 }
 
-void checkList(const TclInitList& list)
+void checkList(const Names& list)
 {
   checkToken(list.libName, "library name");
   for (const std::string& creator : list.creators)
@@ -173,16 +190,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
               error);
     return 0;
   }
-  checkList(list);
-  MemoryOutput output;
-  writeInitSource(list, output.file());
-  std::string source = output.text();
+  GeneratedOutput output;
+  writeInitSource(list, &output);
+  std::string source(outputText(output));
+  Names names = copyNames(list);
+  checkList(names);
 
-  bool core = isCoreLibrary(list.libName);
+  bool core = isCoreLibrary(names.libName);
   std::vector<std::string> pieces;
-  addDeclarations(list, core, pieces);
-  addEntryPoints(initPrefix(list.libName), core, pieces);
-  addInitBody(list, pieces);
+  addDeclarations(names, core, pieces);
+  addEntryPoints(initPrefix(names.libName), core, pieces);
+  addInitBody(names, pieces);
   checkPiecesInOrder(source, pieces, "generated Tcl init source");
   const std::string& last = pieces.back();
   fuzzCheck(source.size() >= last.size() &&

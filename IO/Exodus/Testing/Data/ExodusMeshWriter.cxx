@@ -1,4 +1,5 @@
-// Writes small Exodus II files with the Exodus II library.
+// Writes small Exodus II files, and reads their number maps, with the Exodus
+// II library.
 #include "ExodusMeshWriter.h"
 
 #include <exodusII.h>
@@ -61,6 +62,18 @@ static bool WriteContents(int exoid, const ExodusMeshToWrite& mesh, std::string&
       return false;
     }
   }
+  if (!mesh.nodeNumberMap.empty() &&
+      ex_put_id_map(exoid, EX_NODE_MAP, mesh.nodeNumberMap.data()) < 0)
+  {
+    reason = "cannot write the node number map";
+    return false;
+  }
+  if (!mesh.elementNumberMap.empty() &&
+      ex_put_id_map(exoid, EX_ELEM_MAP, mesh.elementNumberMap.data()) < 0)
+  {
+    reason = "cannot write the element number map";
+    return false;
+  }
   return true;
 }
 
@@ -84,4 +97,36 @@ bool WriteExodusMesh(const std::string& path,
     written = false;
   }
   return written;
+}
+
+bool ReadExodusNumberMaps(const std::string& path,
+                          std::vector<int>& nodeNumberMap,
+                          std::vector<int>& elementNumberMap,
+                          std::string& reason)
+{
+  int computeWordSize = sizeof(double);
+  int fileWordSize = 0;
+  float version = 0;
+  int exoid = ex_open(path.c_str(), EX_READ, &computeWordSize, &fileWordSize, &version);
+  if (exoid < 0)
+  {
+    reason = "cannot open " + path;
+    return false;
+  }
+  ex_init_params sizes{};
+  bool read = ex_get_init_ext(exoid, &sizes) >= 0;
+  if (read)
+  {
+    nodeNumberMap.assign(static_cast<size_t>(sizes.num_nodes), 0);
+    elementNumberMap.assign(static_cast<size_t>(sizes.num_elem), 0);
+    read =
+      (nodeNumberMap.empty() || ex_get_id_map(exoid, EX_NODE_MAP, nodeNumberMap.data()) >= 0) &&
+      (elementNumberMap.empty() || ex_get_id_map(exoid, EX_ELEM_MAP, elementNumberMap.data()) >= 0);
+  }
+  ex_close(exoid);
+  if (!read)
+  {
+    reason = "cannot read the number maps of " + path;
+  }
+  return read;
 }

@@ -20,6 +20,13 @@
 // exchanged pairs that put the first three nodes of the first element of
 // block 1, natural indices 0, 36 and 37, at the positions 143, 706 and 3173:
 // 0 <-> 142, 36 <-> 705, 37 <-> 3172.
+//
+// Number maps: like a piece written by a split parallel run, the file gives
+// its nodes and elements global ids that differ from their positions. Node
+// (r,t,z) has the id 100001 + k (k its natural index); the element of ring
+// r, sector t, layer z has the id 50001 + (z*8 + r)*36 + t. So the first
+// element of block 1, which is element 1 with the nodes 143, 706 and 3173 by
+// position, is element 50001 with the nodes 100001, 100037 and 100038 by map.
 #include "ExodusMeshWriter.h"
 
 #include <cmath>
@@ -29,6 +36,9 @@
 static const int radialNodes = 9;
 static const int sectors = 36;
 static const int axialNodes = 11;
+static const int rings = radialNodes - 1;
+static const int firstNodeId = 100001;
+static const int firstElementId = 50001;
 
 static int NaturalIndex(int r, int t, int z)
 {
@@ -75,10 +85,23 @@ static void AddCoordinates(ExodusMeshToWrite& mesh, const std::vector<int>& posi
   }
 }
 
+// The node ids by position.
+static std::vector<int> NodeNumberMap(const std::vector<int>& position)
+{
+  std::vector<int> ids(position.size());
+  for (size_t k = 0; k < position.size(); ++k)
+  {
+    ids[static_cast<size_t>(position[k] - 1)] = firstNodeId + static_cast<int>(k);
+  }
+  return ids;
+}
+
+// Adds the block's elements, appending their ids to elementIds.
 static ExodusBlockToWrite MakeBlock(long long id,
                                     int firstRing,
                                     int lastRing,
-                                    const std::vector<int>& position)
+                                    const std::vector<int>& position,
+                                    std::vector<int>& elementIds)
 {
   ExodusBlockToWrite block;
   block.id = id;
@@ -96,6 +119,7 @@ static ExodusBlockToWrite MakeBlock(long long id,
         {
           block.connectivity.push_back(position[NaturalIndex(corner[0], corner[1], corner[2])]);
         }
+        elementIds.push_back(firstElementId + (z * rings + r) * sectors + t);
       }
     }
   }
@@ -113,9 +137,10 @@ int main(int argc, char* argv[])
   ExodusMeshToWrite mesh;
   mesh.title = "disk_out_ref: annular disk of hexahedra in three element blocks";
   AddCoordinates(mesh, position);
-  mesh.blocks.push_back(MakeBlock(1, 0, 2, position));
-  mesh.blocks.push_back(MakeBlock(2, 3, 5, position));
-  mesh.blocks.push_back(MakeBlock(3, 6, 7, position));
+  mesh.blocks.push_back(MakeBlock(1, 0, 2, position, mesh.elementNumberMap));
+  mesh.blocks.push_back(MakeBlock(2, 3, 5, position, mesh.elementNumberMap));
+  mesh.blocks.push_back(MakeBlock(3, 6, 7, position, mesh.elementNumberMap));
+  mesh.nodeNumberMap = NodeNumberMap(position);
   std::string reason;
   if (!WriteExodusMesh(argv[1], mesh, ExodusFileFormat::NetCDFClassic, reason))
   {

@@ -4,6 +4,14 @@
 // must make from the crease angle. The whole scene leans towards the viewer
 // so that the wine shows through the opening of the bowl.
 //
+// Both kinds of normal decide what the image shows. The glass is dark and
+// clear with a sharp highlight where its given normals face the light at the
+// eye: without them it is faceted and the highlight breaks into bands, with
+// them negated it goes dark. The wine is coarse (12 points around) and
+// bright with a broad highlight, so only the crease angle makes its side look
+// round: at 0 its facets show through the glass, and a smoothing that ignored
+// the crease at the edge of its top would put a bright seam there.
+//
 //   MakeWineGlass [output.wrl]     (standard output when no file is given)
 #include <algorithm>
 #include <cmath>
@@ -13,7 +21,8 @@
 namespace
 {
 const double Pi = 3.14159265358979323846;
-const int Segments = 36;  // points around each ring
+const int GlassSegments = 36;  // points around each ring of the glass
+const int WineSegments = 12;   // and of the wine, coarse so that its shading shows its normals
 
 // The outer wall of the bowl, from the top of the stem (u = 0) to the rim
 // (u = 1), as radius and height.
@@ -120,8 +129,8 @@ int AddPoint(Mesh& mesh, double r, double y, double angle, double nr, double ny)
 }
 
 // The point indices of a ring at height y and radius r: one point on the
-// axis, else Segments points. The normal is that of the profile (dy, -dr).
-std::vector<int> AddRing(Mesh& mesh, Piece piece, double u)
+// axis, else segments points. The normal is that of the profile (dy, -dr).
+std::vector<int> AddRing(Mesh& mesh, Piece piece, double u, int segments)
 {
   double r, y, r0, y0, r1, y1, h = 1e-5;
   piece(u, r, y);
@@ -131,21 +140,21 @@ std::vector<int> AddRing(Mesh& mesh, Piece piece, double u)
   nr /= length;
   ny /= length;
   std::vector<int> ring;
-  int count = r < 1e-9 ? 1 : Segments;
+  int count = r < 1e-9 ? 1 : segments;
   for (int j = 0; j < count; ++j)
   {
-    ring.push_back(AddPoint(mesh, r < 1e-9 ? 0 : r, y, 2 * Pi * j / Segments, nr, ny));
+    ring.push_back(AddPoint(mesh, r < 1e-9 ? 0 : r, y, 2 * Pi * j / segments, nr, ny));
   }
   return ring;
 }
 
 // Faces between two rings, counter-clockwise seen from the side the profile
 // normal points to; a ring on the axis gives triangles.
-void Connect(Mesh& mesh, const std::vector<int>& a, const std::vector<int>& b)
+void Connect(Mesh& mesh, const std::vector<int>& a, const std::vector<int>& b, int segments)
 {
-  for (int j = 0; j < Segments; ++j)
+  for (int j = 0; j < segments; ++j)
   {
-    int k = (j + 1) % Segments;
+    int k = (j + 1) % segments;
     if (a.size() == 1)
       mesh.Faces.push_back({ a[0], b[j], b[k] });
     else if (b.size() == 1)
@@ -157,7 +166,10 @@ void Connect(Mesh& mesh, const std::vector<int>& a, const std::vector<int>& b)
 
 // Each piece gets rings of its own, so the glass has sharp edges where two
 // pieces meet; with shareEnds the pieces share their end rings instead.
-Mesh Revolve(const std::vector<Piece>& pieces, const std::vector<int>& steps, bool shareEnds)
+Mesh Revolve(const std::vector<Piece>& pieces,
+             const std::vector<int>& steps,
+             int segments,
+             bool shareEnds)
 {
   Mesh mesh;
   std::vector<int> previous;
@@ -169,10 +181,10 @@ Mesh Revolve(const std::vector<Piece>& pieces, const std::vector<int>& steps, bo
       {
         continue;
       }
-      std::vector<int> ring = AddRing(mesh, pieces[p], static_cast<double>(i) / steps[p]);
+      std::vector<int> ring = AddRing(mesh, pieces[p], static_cast<double>(i) / steps[p], segments);
       if (i > 0 || (shareEnds && !previous.empty()))
       {
-        Connect(mesh, previous, ring);
+        Connect(mesh, previous, ring, segments);
       }
       previous = ring;
     }
@@ -240,8 +252,9 @@ int main(int argc, char* argv[])
   Mesh glass =
     Revolve({ FootBottom, FootEdge, FootTop, Stem, BowlOuter, Rim, InnerWall, InnerBottom },
             { 2, 4, 8, 4, 20, 4, 20, 2 },
+            GlassSegments,
             false);
-  Mesh wine = Revolve({ WineBottom, WineSide, WineTop }, { 2, 10, 2 }, true);
+  Mesh wine = Revolve({ WineBottom, WineSide, WineTop }, { 2, 10, 2 }, WineSegments, true);
   fprintf(out,
           "#VRML V2.0 utf8\n"
           "# A glass of red wine, made by IO/Import/Testing/Data/MakeWineGlass.cxx.\n"
@@ -251,14 +264,14 @@ int main(int argc, char* argv[])
           "  children [\n");
   WriteShape(out,
              "Glass",
-             "diffuseColor 0.78 0.84 0.9 specularColor 0.9 0.9 0.9 shininess 0.8 "
+             "diffuseColor 0.12 0.14 0.18 specularColor 1 1 1 shininess 0.8 "
              "transparency 0.7",
              glass,
              true,
              "solid TRUE ccw TRUE normalPerVertex TRUE");
   WriteShape(out,
              "Wine",
-             "diffuseColor 0.65 0.02 0.08 specularColor 0.6 0.5 0.5 shininess 0.6",
+             "diffuseColor 0.9 0.05 0.12 specularColor 1 0.9 0.9 shininess 0.1",
              wine,
              false,
              "solid TRUE creaseAngle 1.0");

@@ -1,0 +1,67 @@
+# The installable kit: what `cmake --install` puts under the prefix besides the
+# toolkit modules (which zeb_toolkit_library installs), the CMake package that
+# lets another project use it, and the archives cpack makes of it.
+#
+#   bin/                 zebWrapTclInit, zebWrapPythonInit
+#   lib/                 lib<module>-ob4.3.so, libzebTestDriver.a, libzebPython.a
+#   include/zeb-4.3/     the modules' headers, the driver's registry header, the
+#                        start-up registrations, the Tcl and Python glue headers
+#   lib/cmake/Zeb/       ZebConfig.cmake and its version file, ZebTargets*.cmake,
+#                        the functions and the driver's registry template
+#
+# Nothing installed names the build or source folder: libraries find each other
+# through $ORIGIN, the package through its own location.
+include(ZebInstallDirs)
+include(CMakePackageConfigHelpers)
+
+# The generators and the driver under the names the installed package gives
+# them, so that the functions use one name in the tree and outside it.
+add_executable(Zeb::zebWrapTclInit ALIAS zebWrapTclInit)
+add_executable(Zeb::zebWrapPythonInit ALIAS zebWrapPythonInit)
+add_library(Zeb::zebTestDriver ALIAS zebTestDriver)
+add_library(Zeb::zebTestStartup ALIAS zebTestStartup)
+add_library(Zeb::zebPython ALIAS zebPython)
+
+install(TARGETS zebWrapTclInit zebWrapPythonInit EXPORT ZebTargets
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS zebTestDriver zebTestStartup zebPython EXPORT ZebTargets
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  INCLUDES DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
+
+# The headers of the driver, of the start-up registrations and of the Python
+# glue lie in their targets' folders.
+foreach(target zebTestDriver zebTestStartup zebPython)
+  get_target_property(folder ${target} SOURCE_DIR)
+  file(GLOB headers CONFIGURE_DEPENDS ${folder}/*.h)
+  install(FILES ${headers} DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
+endforeach()
+
+# The package: targets in the Zeb:: namespace, the functions, the template.
+install(EXPORT ZebTargets NAMESPACE Zeb:: DESTINATION ${ZEB_INSTALL_CMAKEDIR})
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/ZebConfig.cmake.in
+  ${CMAKE_BINARY_DIR}/ZebConfig.cmake INSTALL_DESTINATION ${ZEB_INSTALL_CMAKEDIR})
+# The libraries' names carry the minor version, so only 4.3.x matches 4.3.
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/ZebConfigVersion.cmake
+  VERSION ${ZEB_VERSION} COMPATIBILITY SameMinorVersion)
+install(FILES
+  ${CMAKE_BINARY_DIR}/ZebConfig.cmake
+  ${CMAKE_BINARY_DIR}/ZebConfigVersion.cmake
+  ${CMAKE_CURRENT_LIST_DIR}/ZebTestProgram.cmake
+  ${CMAKE_CURRENT_LIST_DIR}/ZebWrapPython.cmake
+  ${CMAKE_CURRENT_LIST_DIR}/ZebWrapTcl.cmake
+  ${ZEB_TEST_REGISTRY_TEMPLATE}
+  DESTINATION ${ZEB_INSTALL_CMAKEDIR})
+
+# cpack: a .tar.gz of the install (one top folder, usable wherever it is
+# unpacked) and a .deb installing it under /usr.
+set(CPACK_PACKAGE_NAME zeb)
+set(CPACK_PACKAGE_VERSION ${ZEB_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+  "Zeb toolkit kit: wrapping generators, test driver, stand-in toolkit libraries")
+set(CPACK_PACKAGE_CONTACT "Zeb toolkit developers <zeb-dev@localhost>")
+set(CPACK_GENERATOR TGZ DEB)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "libtcl8.6, libpng16-16, libegl1, libopengl0, libexodusii5")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cmake, g++, tcl-dev, python3-dev")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+include(CPack)

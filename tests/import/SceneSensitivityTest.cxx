@@ -1,0 +1,248 @@
+// The verdict of TestVRMLNormals on changed copies of the bundled wine glass
+// scene, against the committed baseline: every change a person sees at once
+// fails, and every copy that draws the same picture passes.
+#include "RunProcess.h"
+
+#include <zebPNGImage.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+#include <sys/stat.h>
+
+namespace
+{
+const std::string DataRoot = ZEB_DATA_DIR;
+const std::string Baseline = DataRoot + "/Baseline/TestVRMLNormals.png";
+const std::string Scene = ReadFile(DataRoot + "/Data/WineGlass.wrl");
+
+struct SceneCase
+{
+  const char* What;
+  std::string Text;
+};
+
+// Runs TestVRMLNormals on the scene text against baseline, in a fresh data
+// root that is also the directory for failure images.
+ProcessResult RunOnScene(const std::string& text,
+                         const std::string& baseline = Baseline,
+                         std::string* directory = nullptr)
+{
+  const std::string root = MakeTempDirectory();
+  mkdir((root + "/Data").c_str(), 0755);
+  EXPECT_TRUE(WriteFile(root + "/Data/WineGlass.wrl", text));
+  if (directory)
+  {
+    *directory = root;
+  }
+  return RunProcess(
+    { IMPORT_TESTS, "TestVRMLNormals", "-D", root, "-V", baseline, "-T", root + "/" });
+}
+
+// The value of the "ImageError" measurement printed, or "" without one.
+std::string ImageError(const std::string& out)
+{
+  const std::string tag = "name=\"ImageError\">";
+  const size_t start = out.find(tag);
+  if (start == std::string::npos)
+  {
+    return "";
+  }
+  return out.substr(start + tag.size(), out.find('<', start) - start - tag.size());
+}
+
+std::string ReplaceOnce(const std::string& text, const std::string& from, const std::string& to)
+{
+  const size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  EXPECT_EQ(text.find(from, at + 1), std::string::npos) << from;
+  return at == std::string::npos ? text : text.substr(0, at) + to + text.substr(at + from.size());
+}
+
+// Where the glass's Normal node starts and, past its closing line, ends.
+void GlassNormals(const std::string& text, size_t& start, size_t& end)
+{
+  start = text.find("        normal Normal {");
+  end = text.find("        ] }\n", start);
+  ASSERT_NE(end, std::string::npos);
+  ASSERT_LT(start, text.find("DEF Wine"));
+  end += 12;
+}
+
+std::string WithoutGlassNormals(const std::string& text)
+{
+  size_t start = 0, end = 0;
+  GlassNormals(text, start, end);
+  return text.substr(0, start) + text.substr(end);
+}
+
+// Every vector of the glass's Normal node pointing the other way.
+std::string WithGlassNormalsNegated(const std::string& text)
+{
+  size_t start = 0, end = 0;
+  GlassNormals(text, start, end);
+  std::istringstream lines(text.substr(start, end - start));
+  std::string line, negated;
+  int count = 0;
+  while (std::getline(lines, line))
+  {
+    double x, y, z;
+    char vector[64];
+    if (sscanf(line.c_str(), "%lf %lf %lf,", &x, &y, &z) == 3)
+    {
+      snprintf(vector, sizeof(vector), "          %.4f %.4f %.4f,", -x, -y, -z);
+      line = vector;
+      ++count;
+    }
+    negated += line + "\n";
+  }
+  EXPECT_GT(count, 1000);
+  return text.substr(0, start) + negated + text.substr(end);
+}
+
+std::string WithoutWine(const std::string& text)
+{
+  const size_t start = text.find("    DEF Wine Shape {");
+  EXPECT_NE(start, std::string::npos);
+  return text.substr(0, start) + "  ]\n}\n";
+}
+
+// The scene inside one more Transform with the given fields.
+std::string InTransform(const std::string& text, const std::string& fields)
+{
+  const size_t body = text.find("\nTransform {") + 1;
+  return text.substr(0, body) + "Transform { " + fields + " children [\n" + text.substr(body) +
+         "] }\n";
+}
+
+// The same nodes and values written another way: no comments but the
+// header, the lean split over two nested transforms, the shapes inside a
+// Group, every number with a fraction in exponent notation, no commas, and
+// tokens packed on long lines.
+std::string Rewritten(const std::string& text)
+{
+  std::string scene = text.substr(text.find("\nTransform {") + 1);
+  scene = ReplaceOnce(scene,
+                      "  rotation 1 0 0 0.4\n  children [\n",
+                      "rotation 1 0 0 0.2 children Transform { rotation 1 0 0 0.2 children "
+                      "Group { children [\n");
+  scene += "} }\n";
+  std::istringstream tokens(scene);
+  std::string token, rewritten = "#VRML V2.0 utf8\n";
+  int count = 0;
+  while (tokens >> token)
+  {
+    if (token.back() == ',')
+    {
+      token.pop_back();
+    }
+    char* end = nullptr;
+    const double value = strtod(token.c_str(), &end);
+    if (!token.empty() && *end == '\0' && token.find('.') != std::string::npos)
+    {
+      char number[32];
+      snprintf(number, sizeof(number), "%.6e", value);
+      token = number;
+    }
+    rewritten += token + (++count % 11 == 0 ? "\n\t" : "  ");
+  }
+  return rewritten + "\n";
+}
+
+// The baseline moved by (dx, dy) pixels, the edge it leaves repeated.
+std::string ShiftedBaseline(int dx, int dy)
+{
+  zebRGBImage image, shifted;
+  std::string error;
+  EXPECT_TRUE(zebPNGImage::Read(Baseline, image, error)) << error;
+  shifted = image;
+  for (int y = 0; y < image.Height; ++y)
+  {
+    for (int x = 0; x < image.Width; ++x)
+    {
+      const int fromX = std::min(std::max(x - dx, 0), image.Width - 1);
+      const int fromY = std::min(std::max(y - dy, 0), image.Height - 1);
+      for (int channel = 0; channel < 3; ++channel)
+      {
+        shifted.Pixels[(y * image.Width + x) * 3 + channel] =
+          image.Pixels[(fromY * image.Width + fromX) * 3 + channel];
+      }
+    }
+  }
+  const std::string path = MakeTempDirectory() + "/Shifted.png";
+  EXPECT_TRUE(zebPNGImage::Write(path, shifted, error)) << error;
+  return path;
+}
+
+bool Exists(const std::string& path)
+{
+  struct stat status;
+  return stat(path.c_str(), &status) == 0;
+}
+
+void ExpectPassesWritingNothing(const char* what,
+                                const std::string& text,
+                                const std::string& baseline = Baseline)
+{
+  std::string directory;
+  ProcessResult r = RunOnScene(text, baseline, &directory);
+  const std::string name = baseline == Baseline ? "TestVRMLNormals" : "Shifted";
+  EXPECT_EQ(r.exitStatus, 0) << what << "\n" << r.err;
+  EXPECT_EQ(r.out + r.err, "") << what;
+  EXPECT_FALSE(Exists(directory + "/" + name + "-test.png")) << what;
+}
+}
+
+TEST(SceneSensitivity, VisibleChangesFail)
+{
+  ASSERT_FALSE(Scene.empty());
+  const SceneCase cases[] = {
+    { "glass normals ignored (made from the faces)", WithoutGlassNormals(Scene) },
+    { "glass normals negated", WithGlassNormalsNegated(Scene) },
+    { "wine crease angle ignored (faceted)",
+      ReplaceOnce(Scene, "creaseAngle 1.0", "creaseAngle 0") },
+    { "wine smoothed across the edge of its top",
+      ReplaceOnce(Scene, "creaseAngle 1.0", "creaseAngle 3.1") },
+    { "red and blue of the glass colour swapped",
+      ReplaceOnce(Scene, "diffuseColor 0.12 0.14 0.18", "diffuseColor 0.18 0.14 0.12") },
+    { "wine turned purple",
+      ReplaceOnce(Scene, "diffuseColor 0.9 0.05 0.12", "diffuseColor 0.7 0.05 0.35") },
+    { "glass highlights gone",
+      ReplaceOnce(
+        Scene, "specularColor 1 1 1 shininess 0.8", "specularColor 0 0 0 shininess 0.8") },
+    { "scene turned by 0.03 radians in the image plane",
+      InTransform(Scene, "rotation 0 0 1 0.03") },
+    { "scene leaning 0.05 radians further",
+      ReplaceOnce(Scene, "rotation 1 0 0 0.4\n", "rotation 1 0 0 0.45\n") },
+    { "wine missing", WithoutWine(Scene) },
+  };
+  for (const SceneCase& c : cases)
+  {
+    std::string directory;
+    ProcessResult r = RunOnScene(c.Text, Baseline, &directory);
+    EXPECT_EQ(r.exitStatus, 1) << c.What << "\n" << r.err;
+    EXPECT_NE(ImageError(r.out), "") << c.What << "\n" << r.out;
+    EXPECT_TRUE(Exists(directory + "/TestVRMLNormals-diff.png")) << c.What;
+    printf("%s: image error %s\n", c.What, ImageError(r.out).c_str());
+  }
+}
+
+TEST(SceneSensitivity, TheSamePictureWrittenDifferentlyPasses)
+{
+  ASSERT_FALSE(Scene.empty());
+  ExpectPassesWritingNothing("scene unchanged", Scene);
+  ExpectPassesWritingNothing("scene rewritten", Rewritten(Scene));
+  // A pixel is about 0.009 scene units.
+  ExpectPassesWritingNothing("scene moved by a twentieth of a pixel",
+                             InTransform(Scene, "translation 0.0004 -0.0003 0.0002"));
+}
+
+TEST(SceneSensitivity, BaselineShiftedByOnePixelPasses)
+{
+  ExpectPassesWritingNothing("baseline one pixel right", Scene, ShiftedBaseline(1, 0));
+  ExpectPassesWritingNothing("baseline one pixel up", Scene, ShiftedBaseline(0, -1));
+  ExpectPassesWritingNothing("baseline one pixel down and left", Scene, ShiftedBaseline(-1, 1));
+}
