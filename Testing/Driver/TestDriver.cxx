@@ -6,6 +6,7 @@
 #include <zebSystemInformation.h>
 
 #include <cctype>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -47,6 +48,44 @@ static char* LowerCaseCopy(const char* text)
   return copy;
 }
 
+// Reads a test number from standard input as the "%d" conversion does (white
+// space, an optional sign, decimal digits, stopping before the first other
+// character), but gives false for a number that does not fit in int, where
+// the conversion would wrap it into some other number.
+static bool ReadTestNumber(int* number)
+{
+  int c = getchar();
+  while (c != EOF && isspace(c))
+  {
+    c = getchar();
+  }
+  bool negative = c == '-';
+  if (c == '-' || c == '+')
+  {
+    c = getchar();
+  }
+  bool digits = c != EOF && isdigit(c);
+  long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+  long long magnitude = 0;
+  for (; c != EOF && isdigit(c); c = getchar())
+  {
+    if (magnitude <= limit)
+    {
+      magnitude = magnitude * 10 + (c - '0');
+    }
+  }
+  if (c != EOF)
+  {
+    ungetc(c, stdin);
+  }
+  if (!digits || magnitude > limit)
+  {
+    return false;
+  }
+  *number = static_cast<int>(negative ? -magnitude : magnitude);
+  return true;
+}
+
 static int OutOfMemory()
 {
   printf("Out of memory while matching test names\n");
@@ -64,7 +103,7 @@ int main(int argc, char* argv[])
     printf("To run a test, enter the test number: ");
     fflush(stdout);
     int number = 0;
-    if (scanf("%d", &number) != 1)
+    if (!ReadTestNumber(&number))
     {
       printf("Couldn't parse that input as a number\n");
       return -1;

@@ -5,14 +5,98 @@
 #include "zebExodusIIShapes.h"
 #include "zebNetCDFHeader.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <set>
 
+const char* const zebExodusIINotEnoughMemory = "not enough memory to read the file";
+
+namespace
+{
+// What a file's declared sizes must fit in. A netCDF classic-family file
+// holds every value of its variables, at least 4 bytes each, so its size
+// bounds them; a netCDF-4 (HDF5) file may hold them compressed, or not at
+// all until written, so only the memory the reader may take bounds them.
+struct SizeBounds
+{
+  bool Classic;
+  uint64_t FileBytes;
+  uint64_t MemoryBytes;
+  uint64_t DeclaredFileBytes = 0;
+  uint64_t DeclaredMemoryBytes = 0;
+};
+
+// Memory the reader and its output take for each node (its coordinates,
+// its point in a block's grid, its ids), each value of connectivity and
+// each element, with room to spare.
+const uint64_t memoryPerNode = 96;
+const uint64_t memoryPerConnectivityValue = 24;
+const uint64_t memoryPerElement = 48;
+const uint64_t memoryPerBlock = 4096;
+
+// The memory this process may take: physical memory, or less when its
+// address space is limited.
+uint64_t MemoryBytes()
+{
+  long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
+  uint64_t bytes = pages > 0 && pageSize > 0
+                     ? static_cast<uint64_t>(pages) * static_cast<uint64_t>(pageSize)
+                     : UINT64_MAX;
+  struct rlimit limit;
+  if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
+  {
+    bytes = std::min(bytes, static_cast<uint64_t>(limit.rlim_cur));
+  }
+  return bytes;
+}
+
+// count * each, or UINT64_MAX when that does not fit.
+uint64_t Times(int64_t count, uint64_t each)
+{
+  uint64_t n = static_cast<uint64_t>(std::max<int64_t>(count, 0));
+  return each != 0 && n > UINT64_MAX / each ? UINT64_MAX : n * each;
+}
+
+// Adds a declared size to the totals; false, with reason set to "<what>
+// declares <what is declared>, more than ...", when the file or memory
+// cannot hold the totals.
+bool Declare(SizeBounds& bounds,
+             const std::string& who,
+             const std::string& declared,
+             uint64_t fileBytes,
+             uint64_t memoryBytes,
+             std::string& reason)
+{
+  bounds.DeclaredFileBytes = std::min(UINT64_MAX - fileBytes, bounds.DeclaredFileBytes) + fileBytes;
+  bounds.DeclaredMemoryBytes =
+    std::min(UINT64_MAX - memoryBytes, bounds.DeclaredMemoryBytes) + memoryBytes;
+  if (bounds.Classic && bounds.DeclaredFileBytes > bounds.FileBytes)
+  {
+    reason = who + " declares " + declared + ", more than its " + std::to_string(bounds.FileBytes) +
+             " bytes can hold";
+    return false;
+  }
+  if (bounds.DeclaredMemoryBytes > bounds.MemoryBytes)
+  {
+    reason = who + " declares " + declared + ", more than memory can hold (" +
+             std::to_string(bounds.MemoryBytes >> 20) + " MiB)";
+    return false;
+  }
+  return true;
+}
+}
+
 static bool ReadCoordinates(const zebExodusIIFunctions& ex,
-                            int exoid, int64_t dimensions, zebExodusIIMesh& mesh)
+                            int exoid,
+                            int64_t dimensions,
+                            zebExodusIIMesh& mesh)
 {
   if (!zebExodusIICoordinatesFit(ex, exoid, dimensions, mesh.NumberOfNodes))
   {
@@ -37,6 +121,7 @@ static bool ReadBlock(const zebExodusIIFunctions& ex,
                       int exoid,
                       int64_t nodes,
                       int64_t position,
+                      SizeBounds& bounds,
                       zebExodusIIElementBlock& block,
                       std::string& reason)
 {
@@ -47,8 +132,7 @@ static bool ReadBlock(const zebExodusIIFunctions& ex,
   sizes.id = block.Id;
   sizes.type = EX_ELEM_BLOCK;
   std::string name = "element block " + std::to_string(block.Id);
-  if (ex.GetBlockParam(exoid, &sizes) < 0 || sizes.num_entry < 0 ||
-      sizes.num_nodes_per_entry < 0 ||
+  if (ex.GetBlockParam(exoid, &sizes) < 0 || sizes.num_entry < 0 || sizes.num_nodes_per_entry < 0 ||
       (sizes.num_nodes_per_entry > 0 && sizes.num_entry > INT64_MAX / sizes.num_nodes_per_entry))
   {
     reason = "cannot read the sizes of " + name;
@@ -58,8 +142,24 @@ static bool ReadBlock(const zebExodusIIFunctions& ex,
   block.NodesPerElement = sizes.num_nodes_per_entry;
   sizes.topology[MAX_STR_LENGTH] = '\0';
   block.ElementType = sizes.topology;
+  int64_t values = block.NumberOfElements * block.NodesPerElement;
+  if (!Declare(bounds,
+               name,
+               std::to_string(block.NumberOfElements) + " elements of " +
+                 std::to_string(block.NodesPerElement) + " nodes",
+               // Its connectivity values, 4 bytes or more each; a block of
+               // elements without nodes may have no more than the file has
+               // words.
+               Times(std::max(values, block.NumberOfElements), 4),
+               Times(values, memoryPerConnectivityValue) +
+                 Times(block.NumberOfElements, memoryPerElement),
+               reason))
+  {
+    return false;
+  }
   if (block.NumberOfElements * block.NodesPerElement > 0 &&
-      !zebExodusIIConnectivityFits(ex, exoid, position, block.NumberOfElements, block.NodesPerElement))
+      !zebExodusIIConnectivityFits(
+        ex, exoid, position, block.NumberOfElements, block.NodesPerElement))
   {
     reason = "the connectivity of " + name + " does not match its sizes";
     return false;
@@ -86,7 +186,11 @@ static bool ReadBlock(const zebExodusIIFunctions& ex,
   return true;
 }
 
-static bool ReadMesh(const zebExodusIIFunctions& ex, int exoid, zebExodusIIMesh& mesh, std::string& reason)
+static bool ReadMesh(const zebExodusIIFunctions& ex,
+                     int exoid,
+                     SizeBounds& bounds,
+                     zebExodusIIMesh& mesh,
+                     std::string& reason)
 {
   ex.SetInt64Status(exoid, EX_ALL_INT64_API);
   char title[MAX_LINE_LENGTH + 1] = "";
@@ -97,6 +201,23 @@ static bool ReadMesh(const zebExodusIIFunctions& ex, int exoid, zebExodusIIMesh&
       mesh.NumberOfNodes < 0 || blocks < 0)
   {
     reason = "cannot read the mesh sizes";
+    return false;
+  }
+  // Every node has at least one coordinate in the file.
+  if (!Declare(
+        bounds,
+        "the file",
+        std::to_string(mesh.NumberOfNodes) + " nodes",
+        Times(mesh.NumberOfNodes, 4 * static_cast<uint64_t>(std::max<int64_t>(dimensions, 1))),
+        Times(mesh.NumberOfNodes, memoryPerNode),
+        reason) ||
+      !Declare(bounds,
+               "the file",
+               std::to_string(blocks) + " element blocks",
+               Times(blocks, 4),
+               Times(blocks, memoryPerBlock),
+               reason))
+  {
     return false;
   }
   if (!ReadCoordinates(ex, exoid, dimensions, mesh))
@@ -126,7 +247,8 @@ static bool ReadMesh(const zebExodusIIFunctions& ex, int exoid, zebExodusIIMesh&
   for (size_t b = 0; b < ids.size(); ++b)
   {
     mesh.Blocks[b].Id = ids[b];
-    if (!ReadBlock(ex, exoid, mesh.NumberOfNodes, static_cast<int64_t>(b), mesh.Blocks[b], reason))
+    if (!ReadBlock(
+          ex, exoid, mesh.NumberOfNodes, static_cast<int64_t>(b), bounds, mesh.Blocks[b], reason))
     {
       return false;
     }
@@ -136,15 +258,22 @@ static bool ReadMesh(const zebExodusIIFunctions& ex, int exoid, zebExodusIIMesh&
 
 // Whether the library may be given the file: its netCDF header, if it has
 // one, fits in it. The first mebibyte holds the header of every mesh file.
-static bool HeaderFits(FILE* file)
+// Sets classic for a netCDF classic-family file and fileBytes to its size.
+static bool HeaderFits(FILE* file, bool& classic, uint64_t& fileBytes)
 {
   std::string start(1 << 20, '\0');
   start.resize(fread(&start[0], 1, start.size(), file));
+  classic = start.compare(0, 3, "CDF") == 0;
+  fileBytes = UINT64_MAX;
   if (ferror(file) || fseeko(file, 0, SEEK_END) != 0)
   {
     return true;
   }
   off_t size = ftello(file);
+  if (size >= 0)
+  {
+    fileBytes = static_cast<uint64_t>(size);
+  }
   return size < 0 || zebNetCDFHeaderFits(start, static_cast<uint64_t>(size));
 }
 
@@ -156,7 +285,8 @@ bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& r
     reason = strerror(errno);
     return false;
   }
-  bool headerFits = HeaderFits(file);
+  SizeBounds bounds = { false, 0, MemoryBytes() };
+  bool headerFits = HeaderFits(file, bounds.Classic, bounds.FileBytes);
   fclose(file);
   if (!headerFits)
   {
@@ -181,7 +311,16 @@ bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& r
     reason = "not an Exodus II file";
     return false;
   }
-  bool read = ReadMesh(*ex, exoid, mesh, reason);
+  bool read = false;
+  try
+  {
+    read = ReadMesh(*ex, exoid, bounds, mesh, reason);
+  }
+  catch (const std::bad_alloc&)
+  {
+    mesh = zebExodusIIMesh();
+    reason = zebExodusIINotEnoughMemory;
+  }
   ex->Close(exoid);
   return read;
 }

@@ -27,7 +27,11 @@ struct zebExodusIIMesh
 
 // Reads the mesh of the Exodus II file at path (netCDF classic, 64-bit offset
 // or netCDF-4). On failure gives false and a one-line reason, and the library
-// prints nothing.
+// prints nothing. Sizes a file declares beyond what it or memory can hold
+// are refused before anything is allocated for them, and an allocation
+// failure is a failure like any other, with the reason below.
+extern const char* const zebExodusIINotEnoughMemory;
+
 bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& reason);
 
 #endif

@@ -6,10 +6,12 @@
 
 #include <zebIdTypeArray.h>
 #include <zebObjectFactory.h>
+#include <zebSmartPointerBase.h>
 #include <zebUnstructuredGrid.h>
 
 #include <cctype>
 #include <cstdio>
+#include <new>
 
 zebStandardNewMacro(zebExodusIIReader);
 
@@ -70,9 +72,9 @@ static int CellTypeOf(const std::string& elementType)
   return ZEB_EMPTY_CELL;
 }
 
-static zebIdTypeArray* NewIdArray(const char* name, zebIdType size)
+static zebSmartPointer<zebIdTypeArray> NewIdArray(const char* name, zebIdType size)
 {
-  zebIdTypeArray* array = zebIdTypeArray::New();
+  zebSmartPointer<zebIdTypeArray> array = zebSmartPointer<zebIdTypeArray>::New();
   array->SetName(name);
   array->Allocate(size);
   return array;
@@ -80,11 +82,11 @@ static zebIdTypeArray* NewIdArray(const char* name, zebIdType size)
 
 // The grid of one element block. Its points are the nodes the block uses, in
 // order of first use; nodeOfPoint gets each point's 1-based node number.
-static zebUnstructuredGrid* MakeGrid(const zebExodusIIMesh& mesh,
-                                     const zebExodusIIElementBlock& block,
-                                     std::vector<int64_t>& nodeOfPoint)
+static zebSmartPointer<zebUnstructuredGrid> MakeGrid(const zebExodusIIMesh& mesh,
+                                                     const zebExodusIIElementBlock& block,
+                                                     std::vector<int64_t>& nodeOfPoint)
 {
-  zebUnstructuredGrid* grid = zebUnstructuredGrid::New();
+  zebSmartPointer<zebUnstructuredGrid> grid = zebSmartPointer<zebUnstructuredGrid>::New();
   std::vector<zebIdType> pointOfNode(static_cast<size_t>(mesh.NumberOfNodes), -1);
   std::vector<zebIdType> cell(static_cast<size_t>(block.NodesPerElement));
   int type = CellTypeOf(block.ElementType);
@@ -116,49 +118,63 @@ void zebExodusIIReader::RequestData(zebMultiBlockDataSet* output)
   }
   zebExodusIIMesh mesh;
   std::string reason;
-  if (!zebReadExodusIIMesh(this->FileName.c_str(), mesh, reason))
+  bool read = zebReadExodusIIMesh(this->FileName.c_str(), mesh, reason);
+  if (read)
+  {
+    try
+    {
+      this->MakeBlocks(mesh, output);
+    }
+    catch (const std::bad_alloc&)
+    {
+      output->SetNumberOfBlocks(0);
+      read = false;
+      reason = zebExodusIINotEnoughMemory;
+    }
+  }
+  if (!read)
   {
     fprintf(stderr,
             "zebExodusIIReader: cannot read \"%s\": %s\n",
             this->FileName.c_str(),
             reason.c_str());
-    return;
   }
-  zebMultiBlockDataSet* elementBlocks = zebMultiBlockDataSet::New();
+}
+
+void zebExodusIIReader::MakeBlocks(const zebExodusIIMesh& mesh, zebMultiBlockDataSet* output)
+{
+  zebSmartPointer<zebMultiBlockDataSet> elementBlocks =
+    zebSmartPointer<zebMultiBlockDataSet>::New();
   elementBlocks->SetNumberOfBlocks(static_cast<unsigned int>(mesh.Blocks.size()));
   zebIdType elementsBefore = 0;
   for (size_t b = 0; b < mesh.Blocks.size(); ++b)
   {
     const zebExodusIIElementBlock& block = mesh.Blocks[b];
     std::vector<int64_t> nodeOfPoint;
-    zebUnstructuredGrid* grid = MakeGrid(mesh, block, nodeOfPoint);
+    zebSmartPointer<zebUnstructuredGrid> grid = MakeGrid(mesh, block, nodeOfPoint);
     if (this->GenerateImplicitElementIdArray)
     {
-      zebIdTypeArray* ids = NewIdArray("ImplicitElementId", block.NumberOfElements);
+      zebSmartPointer<zebIdTypeArray> ids = NewIdArray("ImplicitElementId", block.NumberOfElements);
       for (int64_t element = 1; element <= block.NumberOfElements; ++element)
       {
         ids->InsertNextValue(elementsBefore + element);
       }
       grid->GetCellData()->AddArray(ids);
-      ids->Delete();
     }
     if (this->GenerateImplicitNodeIdArray)
     {
-      zebIdTypeArray* ids =
+      zebSmartPointer<zebIdTypeArray> ids =
         NewIdArray("ImplicitNodeId", static_cast<zebIdType>(nodeOfPoint.size()));
       for (int64_t node : nodeOfPoint)
       {
         ids->InsertNextValue(node);
       }
       grid->GetPointData()->AddArray(ids);
-      ids->Delete();
     }
     elementsBefore += block.NumberOfElements;
     elementBlocks->SetBlock(static_cast<unsigned int>(b), grid);
-    grid->Delete();
   }
   output->SetBlock(0, elementBlocks);
-  elementBlocks->Delete();
 }
 
 void zebExodusIIReader::PrintSelf(std::ostream& os, zebIndent indent)

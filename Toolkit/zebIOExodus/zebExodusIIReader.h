@@ -13,6 +13,8 @@
 
 #include <string>
 
+struct zebExodusIIMesh;
+
 class zebExodusIIReader : public zebMultiBlockDataSetAlgorithm
 {
   zebTypeMacro(zebExodusIIReader, zebMultiBlockDataSetAlgorithm);
@@ -58,6 +60,9 @@ protected:
   void RequestData(zebMultiBlockDataSet* output) override;
 
 private:
+  // Puts the block set of mesh into block 0 of output.
+  void MakeBlocks(const zebExodusIIMesh& mesh, zebMultiBlockDataSet* output);
+
   std::string FileName;
   bool HasFileName;
   bool GenerateImplicitElementIdArray;

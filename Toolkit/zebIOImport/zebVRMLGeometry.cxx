@@ -1,23 +1,25 @@
 // Turns parsed VRML nodes into shapes: applies the transforms, splits each
 // polygon of an IndexedFaceSet into a fan of triangles and takes its normals
 // from its Normal node or makes them from the crease angle.
+#include "zebVRMLInput.h"
 #include "zebVRMLNodes.h"
 #include "zebVRMLScene.h"
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace
 {
 const double Pi = 3.14159265358979323846;
-const size_t MaximumPoints = 4000000;
+const size_t MaximumPoints = zebVRMLMaximumPoints;
 const size_t MaximumVisits = 1000000;
 const int MaximumDepth = 1000;
 // Points are drawn in single precision; farther ones cannot be framed.
 const double MaximumCoordinate = 1e30;
-// Faces around one point that take part in smoothing its normal; only
-// degenerate input shares a point among more.
-const size_t MaximumNeighbours = 1024;
+// Distinct face normals around one point that take part in smoothing its
+// normals; only degenerate input has more.
+const size_t MaximumNormalGroups = 1024;
 
 // An affine map: a 3x3 linear part and a translation in column 3.
 struct Affine
@@ -124,6 +126,123 @@ struct Face
   int Number;
 };
 
+// The unit normal of each face (0 for a face without area), 3 per face.
+std::vector<double> FaceNormals(const zebVRMLNode& set, const std::vector<Face>& faces)
+{
+  const std::vector<double>& p = set.Coord->Vectors;
+  std::vector<double> normals(3 * faces.size(), 0.0);
+  for (size_t f = 0; f < faces.size(); ++f)
+  {
+    const Face& face = faces[f];
+    double* n = &normals[3 * f];
+    for (size_t k = 0; k < face.Count; ++k)
+    {
+      const double* a = &p[3 * set.CoordIndex[face.Start + k]];
+      const double* b = &p[3 * set.CoordIndex[face.Start + (k + 1) % face.Count]];
+      n[0] += (a[1] - b[1]) * (a[2] + b[2]);
+      n[1] += (a[2] - b[2]) * (a[0] + b[0]);
+      n[2] += (a[0] - b[0]) * (a[1] + b[1]);
+    }
+    if (!Normalize(n))
+    {
+      n[0] = n[1] = n[2] = 0;
+    }
+  }
+  return normals;
+}
+
+// The corners of the faces listed by point: the corners at point p are the
+// entries First[p] to First[p + 1] - 1, in face order, each with its face's
+// position in faces and its own position among all corners.
+struct CornersAtPoints
+{
+  std::vector<size_t> First, Faces, Corners;
+
+  CornersAtPoints(const zebVRMLNode& set, const std::vector<Face>& faces)
+    : First(set.Coord->Vectors.size() / 3 + 1, 0)
+  {
+    for (const Face& face : faces)
+    {
+      for (size_t k = 0; k < face.Count; ++k)
+      {
+        ++this->First[static_cast<size_t>(set.CoordIndex[face.Start + k]) + 1];
+      }
+    }
+    std::partial_sum(this->First.begin(), this->First.end(), this->First.begin());
+    this->Faces.resize(this->First.back());
+    this->Corners.resize(this->First.back());
+    std::vector<size_t> next(this->First.begin(), this->First.end() - 1);
+    size_t corner = 0;
+    for (size_t f = 0; f < faces.size(); ++f)
+    {
+      for (size_t k = 0; k < faces[f].Count; ++k, ++corner)
+      {
+        size_t& at = next[static_cast<size_t>(set.CoordIndex[faces[f].Start + k])];
+        this->Faces[at] = f;
+        this->Corners[at] = corner;
+        ++at;
+      }
+    }
+  }
+};
+
+// For each face, a number shared by the faces whose normals are equal.
+std::vector<size_t> NormalNumbers(const std::vector<double>& faceNormals, size_t count)
+{
+  std::vector<size_t> order(count);
+  std::iota(order.begin(), order.end(), size_t(0));
+  auto less = [&](size_t a, size_t b)
+  {
+    return std::lexicographical_compare(
+      &faceNormals[3 * a], &faceNormals[3 * a] + 3, &faceNormals[3 * b], &faceNormals[3 * b] + 3);
+  };
+  std::sort(order.begin(), order.end(), less);
+  std::vector<size_t> numbers(count, 0);
+  for (size_t i = 1; i < count; ++i)
+  {
+    numbers[order[i]] = numbers[order[i - 1]] + (less(order[i - 1], order[i]) ? 1 : 0);
+  }
+  return numbers;
+}
+
+// The faces at one point whose normals are equal: that normal, how many
+// corners of such faces the point has, and the sum made for a face listed
+// once in the group, once it is made.
+struct NormalGroup
+{
+  const double* Normal;
+  size_t Count;
+  bool SumMade;
+  double Sum[3];
+};
+
+// The sum at a corner of a face of group own that is listed `listed` times
+// at the point: its normal plus the normals of the point's other corners
+// within the crease angle, taken group by group in the order the groups
+// first occur. Only the first MaximumNormalGroups groups take part.
+void SumAround(const NormalGroup& own,
+               size_t listed,
+               const std::vector<NormalGroup>& groups,
+               double limit,
+               double sum[3])
+{
+  const double* n = own.Normal;
+  std::copy(n, n + 3, sum);
+  size_t taking = std::min(groups.size(), MaximumNormalGroups);
+  for (size_t g = 0; g < taking; ++g)
+  {
+    const double* other = groups[g].Normal;
+    size_t count = &groups[g] == &own ? groups[g].Count - listed : groups[g].Count;
+    if (count > 0 && n[0] * other[0] + n[1] * other[1] + n[2] * other[2] > limit)
+    {
+      for (int i = 0; i < 3; ++i)
+      {
+        sum[i] += static_cast<double>(count) * other[i];
+      }
+    }
+  }
+}
+
 class Builder
 {
 public:
@@ -199,6 +318,16 @@ bool Builder::AddShape(const zebVRMLNode& node, const Affine& transform)
   {
     return false;
   }
+  size_t cornerCount = 0;
+  for (const Face& face : faces)
+  {
+    cornerCount += face.Count;
+  }
+  if (cornerCount > MaximumPoints - this->Points)
+  {
+    return this->Fail(set->Line, "the scene is too large");
+  }
+  corners.reserve(3 * cornerCount);
   if (set->Normal && set->Normal->Type == "Normal")
   {
     if (!this->GivenNormals(*set, faces, corners))
@@ -214,11 +343,7 @@ bool Builder::AddShape(const zebVRMLNode& node, const Affine& transform)
   {
     return true;
   }
-  if (corners.size() / 3 > MaximumPoints - this->Points)
-  {
-    return this->Fail(set->Line, "the scene is too large");
-  }
-  this->Points += corners.size() / 3;
+  this->Points += cornerCount;
   zebVRMLShape shape;
   const zebVRMLNode* appearance = node.Appearance.get();
   const zebVRMLNode* material = appearance && appearance->Type == "Appearance" &&
@@ -312,59 +437,76 @@ bool Builder::GivenNormals(const zebVRMLNode& set,
 }
 
 // One normal per face corner, made from the faces: a face's own normal,
-// averaged at each corner with the normals of the faces sharing that point
-// whose angle to it is less than the crease angle.
+// added at each corner to the normals of the other faces at that point whose
+// angle to it is less than the crease angle (Emit makes the sum a unit
+// vector). Faces with equal normals pass or fail that test together, so the
+// faces at a point are taken in groups of equal normals, and the sum at a
+// corner costs one step per group rather than one per face: points shared by
+// very many faces cost little more than others.
 void Builder::MadeNormals(const zebVRMLNode& set,
                           const std::vector<Face>& faces,
                           std::vector<double>& corners)
 {
-  const std::vector<double>& p = set.Coord->Vectors;
-  std::vector<double> faceNormals(3 * faces.size(), 0.0);
-  std::vector<std::vector<size_t>> facesAtPoint(p.size() / 3);
-  for (size_t f = 0; f < faces.size(); ++f)
+  std::vector<double> faceNormals = FaceNormals(set, faces);
+  if (!set.NormalPerVertex || !(set.CreaseAngle > 0))
   {
-    double* n = &faceNormals[3 * f];
-    for (size_t k = 0; k < faces[f].Count; ++k)
+    for (size_t f = 0; f < faces.size(); ++f)
     {
-      const double* a = &p[3 * set.CoordIndex[faces[f].Start + k]];
-      const double* b = &p[3 * set.CoordIndex[faces[f].Start + (k + 1) % faces[f].Count]];
-      n[0] += (a[1] - b[1]) * (a[2] + b[2]);
-      n[1] += (a[2] - b[2]) * (a[0] + b[0]);
-      n[2] += (a[0] - b[0]) * (a[1] + b[1]);
-      std::vector<size_t>& around = facesAtPoint[set.CoordIndex[faces[f].Start + k]];
-      if (around.size() < MaximumNeighbours)
+      for (size_t k = 0; k < faces[f].Count; ++k)
       {
-        around.push_back(f);
+        corners.insert(corners.end(), &faceNormals[3 * f], &faceNormals[3 * f] + 3);
       }
     }
-    if (!Normalize(n))
-    {
-      n[0] = n[1] = n[2] = 0;
-    }
+    return;
   }
-  bool smooth = set.NormalPerVertex && set.CreaseAngle > 0;
+  CornersAtPoints at(set, faces);
+  std::vector<size_t> normalOfFace = NormalNumbers(faceNormals, faces.size());
+  corners.resize(3 * at.Faces.size());
   double limit = std::cos(std::min(set.CreaseAngle, Pi));
-  const std::vector<size_t> alone;
-  for (size_t f = 0; f < faces.size(); ++f)
+  // For each normal number, its group at the point in hand, found by stamp.
+  std::vector<size_t> stamp(faces.size(), SIZE_MAX), groupOf(faces.size(), 0);
+  std::vector<NormalGroup> groups;
+  for (size_t point = 0; point + 1 < at.First.size(); ++point)
   {
-    const double* own = &faceNormals[3 * f];
-    for (size_t k = 0; k < faces[f].Count; ++k)
+    groups.clear();
+    for (size_t e = at.First[point]; e < at.First[point + 1]; ++e)
     {
-      double sum[3] = { own[0], own[1], own[2] };
-      const std::vector<size_t>& around =
-        smooth ? facesAtPoint[set.CoordIndex[faces[f].Start + k]] : alone;
-      for (size_t g : around)
+      size_t number = normalOfFace[at.Faces[e]];
+      if (stamp[number] != point)
       {
-        const double* other = &faceNormals[3 * g];
-        if (g != f && own[0] * other[0] + own[1] * other[1] + own[2] * other[2] > limit)
+        stamp[number] = point;
+        groupOf[number] = groups.size();
+        groups.push_back(NormalGroup{ &faceNormals[3 * at.Faces[e]], 0, false, { 0, 0, 0 } });
+      }
+      ++groups[groupOf[number]].Count;
+    }
+    // A face listed k times at the point has k corners there, each of which
+    // leaves out the face's k entries.
+    for (size_t e = at.First[point], run = 0; e < at.First[point + 1]; e += run)
+    {
+      size_t face = at.Faces[e];
+      for (run = 1; e + run < at.First[point + 1] && at.Faces[e + run] == face; ++run)
+      {
+      }
+      NormalGroup& own = groups[groupOf[normalOfFace[face]]];
+      double sum[3];
+      if (run == 1 && own.SumMade)
+      {
+        std::copy(own.Sum, own.Sum + 3, sum);
+      }
+      else
+      {
+        SumAround(own, run, groups, limit, sum);
+        if (run == 1)
         {
-          for (int i = 0; i < 3; ++i)
-          {
-            sum[i] += other[i];
-          }
+          std::copy(sum, sum + 3, own.Sum);
+          own.SumMade = true;
         }
       }
-      corners.insert(corners.end(), sum, sum + 3);
+      for (size_t r = 0; r < run; ++r)
+      {
+        std::copy(sum, sum + 3, &corners[3 * at.Corners[e + r]]);
+      }
     }
   }
 }
@@ -446,9 +588,15 @@ bool zebBuildVRMLShapes(const std::vector<zebVRMLNodePointer>& roots,
   return true;
 }
 
-bool zebReadVRMLScene(const std::string& text, zebVRMLScene& scene, std::string& error)
+bool zebReadVRMLScene(zebVRMLInput& input, zebVRMLScene& scene, std::string& error)
 {
   scene.Shapes.clear();
   std::vector<zebVRMLNodePointer> roots;
-  return zebParseVRMLNodes(text, roots, error) && zebBuildVRMLShapes(roots, scene.Shapes, error);
+  return zebParseVRMLNodes(input, roots, error) && zebBuildVRMLShapes(roots, scene.Shapes, error);
+}
+
+bool zebReadVRMLScene(const std::string& text, zebVRMLScene& scene, std::string& error)
+{
+  zebVRMLInput input(text);
+  return zebReadVRMLScene(input, scene, error);
 }

@@ -1,5 +1,6 @@
 // Reading a VRML file and turning its shapes into actors.
 #include "zebVRMLImporter.h"
+#include "zebVRMLInput.h"
 
 #include <zebActor.h>
 #include <zebObjectFactory.h>
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 zebStandardNewMacro(zebVRMLImporter);
 
@@ -28,31 +30,6 @@ const char* zebVRMLImporter::GetFileName() const
   return this->HasFileName ? this->FileName.c_str() : nullptr;
 }
 
-bool zebVRMLImporter::ReadFileText(std::string& text) const
-{
-  const char* name = this->FileName.c_str();
-  FILE* file = fopen(name, "rb");
-  if (!file)
-  {
-    fprintf(stderr, "zebVRMLImporter: cannot open %s: %s\n", name, strerror(errno));
-    return false;
-  }
-  char buffer[65536];
-  size_t count;
-  while ((count = fread(buffer, 1, sizeof(buffer), file)) > 0)
-  {
-    text.append(buffer, count);
-  }
-  int readError = ferror(file) ? errno : 0;
-  fclose(file);
-  if (readError)
-  {
-    fprintf(stderr, "zebVRMLImporter: cannot read %s: %s\n", name, strerror(readError));
-    return false;
-  }
-  return true;
-}
-
 bool zebVRMLImporter::ReadScene()
 {
   if (!this->HasFileName)
@@ -60,21 +37,57 @@ bool zebVRMLImporter::ReadScene()
     fprintf(stderr, "zebVRMLImporter: no file name set\n");
     return false;
   }
-  std::string text;
-  if (!this->ReadFileText(text))
+  const char* name = this->FileName.c_str();
+  FILE* file = fopen(name, "rb");
+  if (!file)
   {
+    fprintf(stderr, "zebVRMLImporter: cannot open %s: %s\n", name, strerror(errno));
     return false;
   }
+  // The file is read a chunk at a time as the scene is parsed, and a scene
+  // larger than the reader takes on is refused as soon as a count shows it.
+  zebVRMLInput input(file);
   std::string error;
-  if (!zebReadVRMLScene(text, this->Scene, error))
+  bool read = false;
+  try
   {
-    fprintf(stderr, "zebVRMLImporter: %s: %s\n", this->FileName.c_str(), error.c_str());
+    read = zebReadVRMLScene(input, this->Scene, error);
+  }
+  catch (const std::bad_alloc&)
+  {
+    this->Scene.Shapes.clear();
+    error = "not enough memory to read the scene";
+  }
+  fclose(file);
+  if (input.ReadError())
+  {
+    this->Scene.Shapes.clear();
+    fprintf(stderr, "zebVRMLImporter: cannot read %s: %s\n", name, strerror(input.ReadError()));
     return false;
   }
-  return true;
+  if (!read)
+  {
+    fprintf(stderr, "zebVRMLImporter: %s: %s\n", name, error.c_str());
+  }
+  return read;
 }
 
 void zebVRMLImporter::ImportActors(zebRenderer* renderer)
+{
+  try
+  {
+    this->AddActors(renderer);
+  }
+  catch (const std::bad_alloc&)
+  {
+    fprintf(stderr,
+            "zebVRMLImporter: %s: not enough memory to import the scene\n",
+            this->FileName.c_str());
+  }
+  this->Scene.Shapes.clear();
+}
+
+void zebVRMLImporter::AddActors(zebRenderer* renderer)
 {
   for (const zebVRMLShape& shape : this->Scene.Shapes)
   {
@@ -99,7 +112,6 @@ void zebVRMLImporter::ImportActors(zebRenderer* renderer)
     renderer->AddActor(actor);
     actor->Delete();
   }
-  this->Scene.Shapes.clear();
 }
 
 void zebVRMLImporter::PrintSelf(std::ostream& os, zebIndent indent)

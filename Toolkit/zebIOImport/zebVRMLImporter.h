@@ -28,7 +28,7 @@ protected:
   void ImportActors(zebRenderer* renderer) override;
 
 private:
-  bool ReadFileText(std::string& text) const;
+  void AddActors(zebRenderer* renderer);
 
   std::string FileName;
   bool HasFileName;

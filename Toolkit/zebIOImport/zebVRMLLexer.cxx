@@ -14,10 +14,9 @@ static bool EndsWord(unsigned char c)
          c < 0x20 || c == 0x7f;
 }
 
-zebVRMLLexer::zebVRMLLexer(const std::string& text, size_t start, int line)
-  : Text(text)
-  , Position(start)
-  , Line(line)
+zebVRMLLexer::zebVRMLLexer(zebVRMLInput& input)
+  : Input(input)
+  , Line(1)
 {
   this->Scan();
 }
@@ -34,20 +33,16 @@ zebVRMLToken zebVRMLLexer::Take()
 
 void zebVRMLLexer::SkipSpaceAndComments()
 {
-  while (this->Position < this->Text.size())
+  for (int c = this->Input.Peek(); c >= 0; c = this->Input.Peek())
   {
-    unsigned char c = this->Text[this->Position];
     if (c == '#')
     {
-      while (this->Position < this->Text.size() && this->Text[this->Position] != '\n')
-      {
-        ++this->Position;
-      }
+      this->Input.SkipTo('\n');
     }
-    else if (IsSpace(c))
+    else if (IsSpace(static_cast<unsigned char>(c)))
     {
       this->Line += c == '\n';
-      ++this->Position;
+      this->Input.Skip();
     }
     else
     {
@@ -61,13 +56,11 @@ void zebVRMLLexer::Scan()
   this->SkipSpaceAndComments();
   this->Next = zebVRMLToken();
   this->Next.Line = this->Line;
-  if (this->Position >= this->Text.size())
-  {
-    return;
-  }
-  unsigned char c = this->Text[this->Position];
+  int c = this->Input.Peek();
   switch (c)
   {
+    case -1:
+      return;
     case '{':
       this->Next.Kind = zebVRMLTokenKind::OpenBrace;
       break;
@@ -84,7 +77,7 @@ void zebVRMLLexer::Scan()
       this->ScanString();
       return;
     default:
-      if (EndsWord(c))
+      if (EndsWord(static_cast<unsigned char>(c)))
       {
         char description[64];
         snprintf(description, sizeof(description), "unexpected character 0x%02x", c);
@@ -92,40 +85,62 @@ void zebVRMLLexer::Scan()
         this->Next.Text = description;
         return;
       }
-      size_t start = this->Position;
-      while (this->Position < this->Text.size() && !EndsWord(this->Text[this->Position]))
-      {
-        ++this->Position;
-      }
-      this->Next.Kind = zebVRMLTokenKind::Word;
-      this->Next.Text = this->Text.substr(start, this->Position - start);
+      this->ScanWord();
       return;
   }
-  ++this->Position;
+  this->Input.Skip();
+}
+
+void zebVRMLLexer::ScanWord()
+{
+  std::string& word = this->Next.Text;
+  for (int c = this->Input.Peek(); c >= 0 && !EndsWord(static_cast<unsigned char>(c));
+       c = this->Input.Peek())
+  {
+    if (word.size() == MaximumTokenLength)
+    {
+      this->TooLong();
+      return;
+    }
+    word += static_cast<char>(c);
+    this->Input.Skip();
+  }
+  this->Next.Kind = zebVRMLTokenKind::Word;
 }
 
 void zebVRMLLexer::ScanString()
 {
-  ++this->Position;
-  std::string contents;
-  while (this->Position < this->Text.size())
+  this->Input.Skip();
+  std::string& contents = this->Next.Text;
+  for (int c = this->Input.Peek(); c >= 0; c = this->Input.Peek())
   {
-    char c = this->Text[this->Position++];
+    this->Input.Skip();
     if (c == '"')
     {
       this->Next.Kind = zebVRMLTokenKind::String;
-      this->Next.Text = contents;
       return;
     }
-    if (c == '\\' && this->Position < this->Text.size())
+    if (c == '\\' && this->Input.Peek() >= 0)
     {
-      c = this->Text[this->Position++];
+      c = this->Input.Peek();
+      this->Input.Skip();
+    }
+    if (contents.size() == MaximumTokenLength)
+    {
+      this->TooLong();
+      return;
     }
     this->Line += c == '\n';
-    contents += c;
+    contents += static_cast<char>(c);
   }
   this->Next.Kind = zebVRMLTokenKind::Invalid;
   this->Next.Text = "unterminated string";
+}
+
+void zebVRMLLexer::TooLong()
+{
+  this->Next.Kind = zebVRMLTokenKind::Invalid;
+  this->Next.Text = "a word or string longer than " + std::to_string(MaximumTokenLength) + " bytes";
 }
 
 std::string zebDescribeVRMLToken(const zebVRMLToken& token)

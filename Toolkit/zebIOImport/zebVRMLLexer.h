@@ -4,6 +4,8 @@
 #ifndef ZEB_VRML_LEXER_H
 #define ZEB_VRML_LEXER_H
 
+#include "zebVRMLInput.h"
+
 #include <string>
 
 enum class zebVRMLTokenKind
@@ -15,7 +17,7 @@ enum class zebVRMLTokenKind
   OpenBracket,
   CloseBracket,
   End,
-  Invalid  // a character that cannot start a token, or an unterminated string
+  Invalid  // a character that cannot start a token, an unterminated string, a token too long
 };
 
 struct zebVRMLToken
@@ -28,7 +30,10 @@ struct zebVRMLToken
 class zebVRMLLexer
 {
 public:
-  zebVRMLLexer(const std::string& text, size_t start, int line);
+  // Words and strings longer than this are refused as invalid tokens.
+  static const size_t MaximumTokenLength = 1 << 20;
+
+  explicit zebVRMLLexer(zebVRMLInput& input);
 
   const zebVRMLToken& Peek() const
   {
@@ -39,10 +44,11 @@ public:
 private:
   void SkipSpaceAndComments();
   void Scan();
+  void ScanWord();
   void ScanString();
+  void TooLong();
 
-  const std::string& Text;
-  size_t Position;
+  zebVRMLInput& Input;
   int Line;
   zebVRMLToken Next;
 };

@@ -7,8 +7,17 @@
 #include <string>
 #include <vector>
 
+class zebVRMLInput;
 struct zebVRMLNode;
 struct zebVRMLShape;
+
+// Bounds of a scene the reader takes on: points of all shapes together (one
+// per face corner), coordinates or normals of one node, index entries of one
+// list, and nodes and DEF names of the whole file.
+const size_t zebVRMLMaximumPoints = 4000000;
+const size_t zebVRMLMaximumVectors = 4000000;
+const size_t zebVRMLMaximumIndices = 8000000;
+const size_t zebVRMLMaximumNodes = 1000000;
 typedef std::shared_ptr<zebVRMLNode> zebVRMLNodePointer;
 
 // One node; only the fields of its type are used. A node named by DEF and
@@ -51,9 +60,10 @@ struct zebVRMLNode
   std::vector<double> Vectors;
 };
 
-// Parses the text into the scene's root nodes. On failure returns false and
-// sets error to "line N: ...".
-bool zebParseVRMLNodes(const std::string& text,
+// Parses the input, which must start with the VRML 2.0 header, into the
+// scene's root nodes. On failure returns false and sets error to one line,
+// "line N: ..." when the fault lies on a line.
+bool zebParseVRMLNodes(zebVRMLInput& input,
                        std::vector<zebVRMLNodePointer>& roots,
                        std::string& error);
 

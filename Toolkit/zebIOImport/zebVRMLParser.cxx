@@ -8,13 +8,14 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 
 namespace
 {
 const char* const Header = "#VRML V2.0 utf8";
 const int MaximumDepth = 100;
+// Brackets nested in the parts of a file that are skipped.
+const size_t MaximumSkippedDepth = 100000;
 
 bool IsKnownNodeType(const std::string& type)
 {
@@ -48,8 +49,8 @@ bool LooksLikeValue(const zebVRMLToken& token)
 class Parser
 {
 public:
-  explicit Parser(const std::string& text)
-    : Lexer(text, 0, 1)
+  explicit Parser(zebVRMLInput& input)
+    : Lexer(input)
   {
   }
 
@@ -60,6 +61,8 @@ private:
   bool Fail(int line, const std::string& message);
   bool FailAt(const zebVRMLToken& token, const std::string& expected);
   bool TakeWord(std::string& word, const char* what);
+  bool CountNode(int line);
+  bool TooLarge(int line, const std::string& field, size_t limit);
 
   bool ParseChildStatement(int depth, std::vector<zebVRMLNodePointer>& nodes);
   bool ParseNodeStatement(int depth, zebVRMLNodePointer& node);
@@ -80,6 +83,7 @@ private:
 
   zebVRMLLexer Lexer;
   std::map<std::string, zebVRMLNodePointer> Names;
+  size_t Nodes = 0;
 };
 
 bool Parser::Fail(int line, const std::string& message)
@@ -99,6 +103,25 @@ bool Parser::FailAt(const zebVRMLToken& token, const std::string& expected)
   }
   return this->Fail(token.Line,
                     "expected " + expected + " but found " + zebDescribeVRMLToken(token));
+}
+
+// Counts a node or a DEF name against the bound of the file.
+bool Parser::CountNode(int line)
+{
+  if (++this->Nodes > zebVRMLMaximumNodes)
+  {
+    return this->Fail(line,
+                      "the scene is too large (more than " + std::to_string(zebVRMLMaximumNodes) +
+                        " nodes and names)");
+  }
+  return true;
+}
+
+bool Parser::TooLarge(int line, const std::string& field, size_t limit)
+{
+  return this->Fail(line,
+                    "the scene is too large (" + field + " has more than " + std::to_string(limit) +
+                      " entries)");
 }
 
 bool Parser::TakeWord(std::string& word, const char* what)
@@ -176,7 +199,7 @@ bool Parser::ParseNodeStatement(int depth, zebVRMLNodePointer& node)
   }
   if (first.Text == "DEF")
   {
-    if (!this->TakeWord(name, "a name after DEF"))
+    if (!this->TakeWord(name, "a name after DEF") || !this->CountNode(first.Line))
     {
       return false;
     }
@@ -208,6 +231,10 @@ bool Parser::ParseNode(const zebVRMLToken& type, int depth, zebVRMLNodePointer& 
   {
     node = nullptr;
     return this->SkipBalanced(open);
+  }
+  if (!this->CountNode(type.Line))
+  {
+    return false;
   }
   node = std::make_shared<zebVRMLNode>();
   node->Type = type.Text;
@@ -399,6 +426,10 @@ bool Parser::ReadInts(const std::string& field, std::vector<int>& values)
     {
       return this->Fail(token.Line, "bad integer '" + token.Text + "' in " + field);
     }
+    if (values.size() == zebVRMLMaximumIndices)
+    {
+      return this->TooLarge(token.Line, field, zebVRMLMaximumIndices);
+    }
     values.push_back(static_cast<int>(value));
     if (!list)
     {
@@ -421,6 +452,10 @@ bool Parser::ReadVectors(const std::string& field, std::vector<double>& values)
   zebVRMLToken open = this->Lexer.Take();
   while (this->Lexer.Peek().Kind != zebVRMLTokenKind::CloseBracket)
   {
+    if (values.size() == 3 * zebVRMLMaximumVectors)
+    {
+      return this->TooLarge(this->Lexer.Peek().Line, field, 3 * zebVRMLMaximumVectors);
+    }
     double value = 0;
     if (!this->ReadDouble(field, value))
     {
@@ -490,6 +525,10 @@ bool Parser::SkipValue(const std::string& field)
     {
       return true;
     }
+    if (!this->CountNode(token.Line))
+    {
+      return false;
+    }
     this->Names[name] = nullptr;
     token = this->Lexer.Take();
   }
@@ -522,6 +561,12 @@ bool Parser::SkipBalanced(const zebVRMLToken& opening)
     {
       case zebVRMLTokenKind::OpenBrace:
       case zebVRMLTokenKind::OpenBracket:
+        if (open.size() == MaximumSkippedDepth)
+        {
+          return this->Fail(token.Line,
+                            "brackets nested deeper than " + std::to_string(MaximumSkippedDepth) +
+                              " levels");
+        }
         open.push_back(token);
         break;
       case zebVRMLTokenKind::CloseBrace:
@@ -545,6 +590,10 @@ bool Parser::SkipBalanced(const zebVRMLToken& opening)
       case zebVRMLTokenKind::Word:
         if (token.Text == "DEF" && this->Lexer.Peek().Kind == zebVRMLTokenKind::Word)
         {
+          if (!this->CountNode(token.Line))
+          {
+            return false;
+          }
           this->Names[this->Lexer.Take().Text] = nullptr;
         }
         break;
@@ -556,22 +605,22 @@ bool Parser::SkipBalanced(const zebVRMLToken& opening)
 }
 }
 
-bool zebParseVRMLNodes(const std::string& text,
+bool zebParseVRMLNodes(zebVRMLInput& input,
                        std::vector<zebVRMLNodePointer>& roots,
                        std::string& error)
 {
   roots.clear();
-  if (text.empty())
+  if (input.Peek() < 0)
   {
     error = "the file is empty";
     return false;
   }
-  if (text.compare(0, strlen(Header), Header) != 0)
+  if (!input.StartsWith(Header))
   {
     error = std::string("line 1: not a VRML 2.0 file (it does not start with \"") + Header + "\")";
     return false;
   }
-  Parser parser(text);
+  Parser parser(input);
   if (!parser.ParseScene(roots))
   {
     roots.clear();

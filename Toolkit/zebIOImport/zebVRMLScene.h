@@ -22,6 +22,8 @@ struct zebVRMLShape
   std::vector<int> Triangles;   // 3 per triangle, counter-clockwise seen from the front
 };
 
+class zebVRMLInput;
+
 struct zebVRMLScene
 {
   std::vector<zebVRMLShape> Shapes;
@@ -32,5 +34,9 @@ struct zebVRMLScene
 // to one line saying what is wrong, starting with "line N: " when the fault
 // lies on a line of the text.
 bool zebReadVRMLScene(const std::string& text, zebVRMLScene& scene, std::string& error);
+
+// The same for text read from input (see zebVRMLInput.h); the input's read
+// error, if any, is the caller's to check.
+bool zebReadVRMLScene(zebVRMLInput& input, zebVRMLScene& scene, std::string& error);
 
 #endif

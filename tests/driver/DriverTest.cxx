@@ -27,25 +27,26 @@ ProcessResult Probe(std::vector<std::string> args, const std::string& input = ""
 
 TEST(Driver, ExactNameInAnyCaseWithArgumentsAsTyped)
 {
-  ProcessResult r = Probe({"PROBEalphaBETA", "one", "-D", "", "two words"});
-  EXPECT_EQ(r.out, "ProbeAlphaBeta argc=5\n"
-                   "argv[0]=PROBEalphaBETA\n"
-                   "argv[1]=one\n"
-                   "argv[2]=-D\n"
-                   "argv[3]=\n"
-                   "argv[4]=two words\n"
-                   "argv[5] is null\n");
+  ProcessResult r = Probe({ "PROBEalphaBETA", "one", "-D", "", "two words" });
+  EXPECT_EQ(r.out,
+            "ProbeAlphaBeta argc=5\n"
+            "argv[0]=PROBEalphaBETA\n"
+            "argv[1]=one\n"
+            "argv[2]=-D\n"
+            "argv[3]=\n"
+            "argv[4]=two words\n"
+            "argv[5] is null\n");
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.exitStatus, 0);
 
-  r = Probe({"probealpha"});
+  r = Probe({ "probealpha" });
   EXPECT_EQ(r.out, "ProbeAlpha argc=1\nargv[0]=probealpha\nargv[1] is null\n");
   EXPECT_EQ(r.exitStatus, 0);
 }
 
 TEST(Driver, FragmentWithoutDashRIsNotAName)
 {
-  ProcessResult r = Probe({"ProbeAlph"});
+  ProcessResult r = Probe({ "ProbeAlph" });
   EXPECT_EQ(r.out, std::string(testList) + "Failed: ProbeAlph is an invalid test name.\n");
   EXPECT_EQ(r.exitStatus, 255);
   EXPECT_EQ(r.err, "");
@@ -54,35 +55,35 @@ TEST(Driver, FragmentWithoutDashRIsNotAName)
 TEST(Driver, SubstringModeFirstMatchWins)
 {
   // "alpha" occurs in positions 0 and 1; position 0 wins.
-  ProcessResult r = Probe({"-R", "ALPHA", "x"});
+  ProcessResult r = Probe({ "-R", "ALPHA", "x" });
   EXPECT_EQ(r.out, "ProbeAlpha argc=2\nargv[0]=ALPHA\nargv[1]=x\nargv[2] is null\n");
   EXPECT_EQ(r.exitStatus, 0);
 
   // "beta" occurs in positions 1 and 2; position 1 wins.
-  r = Probe({"-R", "beta"});
+  r = Probe({ "-R", "beta" });
   EXPECT_EQ(r.out, "ProbeAlphaBeta argc=1\nargv[0]=beta\nargv[1] is null\n");
 
-  r = Probe({"-R", "obeB"});
+  r = Probe({ "-R", "obeB" });
   EXPECT_EQ(r.out, "ProbeBeta argc=1\nargv[0]=obeB\nargv[1] is null\n");
 }
 
 TEST(Driver, SubstringModeFailures)
 {
-  ProcessResult r = Probe({"-R"});
+  ProcessResult r = Probe({ "-R" });
   EXPECT_EQ(r.out, "-R needs an additional parameter.\n");
   EXPECT_EQ(r.exitStatus, 255);
 
-  r = Probe({"-R", "nothing"});
+  r = Probe({ "-R", "nothing" });
   EXPECT_EQ(r.out, std::string(testList) + "Failed: -R is an invalid test name.\n");
   EXPECT_EQ(r.exitStatus, 255);
 
   // "-R" is case-sensitive: "-r" is taken as a test name.
-  r = Probe({"-r", "alpha"});
+  r = Probe({ "-r", "alpha" });
   EXPECT_EQ(r.out, std::string(testList) + "Failed: -r is an invalid test name.\n");
   EXPECT_EQ(r.exitStatus, 255);
 
   // "-R" must be the whole argument.
-  r = Probe({"-RR", "alpha"});
+  r = Probe({ "-RR", "alpha" });
   EXPECT_EQ(r.out, std::string(testList) + "Failed: -RR is an invalid test name.\n");
   EXPECT_EQ(r.err, "");
 }
@@ -119,26 +120,72 @@ TEST(Driver, InteractiveChoice)
   EXPECT_EQ(r.err, "");
 }
 
+// The "%d" conversion wraps a number beyond int: 4294967296 became 0 and ran
+// a test, 4294967298 became 2.
+TEST(Driver, InteractiveNumberBeyondIntIsNotANumber)
+{
+  const std::string prompt = std::string(testList) + "To run a test, enter the test number: ";
+  for (const char* input : { "4294967296\n",
+                             "4294967298",
+                             "2147483648\n",
+                             "-2147483649\n",
+                             "  +99999999999999999999999",
+                             "-18446744073709551616\n" })
+  {
+    ProcessResult r = Probe({}, input);
+    EXPECT_EQ(r.out, prompt + "Couldn't parse that input as a number\n") << input;
+    EXPECT_EQ(r.exitStatus, 255) << input;
+  }
+}
+
+// Numbers at the edges of int, and in the spellings the conversion takes.
+TEST(Driver, InteractiveNumbersThatFitKeepTheirHandling)
+{
+  const std::string prompt = std::string(testList) + "To run a test, enter the test number: ";
+  ProcessResult r = Probe({}, "2147483647\n");
+  EXPECT_EQ(r.out, prompt + "2147483647 is an invalid test number.\n");
+  EXPECT_EQ(r.exitStatus, 255);
+
+  r = Probe({}, "-2147483648\n");
+  EXPECT_EQ(r.out, prompt + "-2147483648 is an invalid test number.\n");
+
+  r = Probe({}, "\n\t 00000000000000000002\n");
+  EXPECT_EQ(r.out, prompt + "ProbeBeta argc=0\nargv[0] is null\n");
+  EXPECT_EQ(r.exitStatus, 0);
+
+  r = Probe({}, "+1trailing");
+  EXPECT_EQ(r.out, prompt + "ProbeAlphaBeta argc=0\nargv[0] is null\n");
+
+  r = Probe({}, "-0");
+  EXPECT_EQ(r.out, prompt + "ProbeAlpha argc=0\nargv[0] is null\n");
+
+  for (const char* input : { "-", "+ 1", "--1", " \n" })
+  {
+    r = Probe({}, input);
+    EXPECT_EQ(r.out, prompt + "Couldn't parse that input as a number\n") << input;
+  }
+}
+
 TEST(Driver, TestResultBecomesExitStatus)
 {
-  EXPECT_EQ(Probe({"ExitWith", "0"}).exitStatus, 0);
-  EXPECT_EQ(Probe({"ExitWith", "1"}).exitStatus, 1);
-  EXPECT_EQ(Probe({"exitwith", "7"}).exitStatus, 7);
-  EXPECT_EQ(Probe({"-R", "exit", "42"}).exitStatus, 42);
+  EXPECT_EQ(Probe({ "ExitWith", "0" }).exitStatus, 0);
+  EXPECT_EQ(Probe({ "ExitWith", "1" }).exitStatus, 1);
+  EXPECT_EQ(Probe({ "exitwith", "7" }).exitStatus, 7);
+  EXPECT_EQ(Probe({ "-R", "exit", "42" }).exitStatus, 42);
 }
 
 TEST(Driver, OutOfMemoryWhileMatchingEndsWithMinusOne)
 {
   ProcessOptions options;
-  options.setEnv = {"ZEB_FAIL_MALLOC=1"};
-  ProcessResult r = RunProcess({DRIVER_PROBE, "ProbeAlpha"}, options);
+  options.setEnv = { "ZEB_FAIL_MALLOC=1" };
+  ProcessResult r = RunProcess({ DRIVER_PROBE, "ProbeAlpha" }, options);
   EXPECT_EQ(r.out, "Out of memory while matching test names\n");
   EXPECT_EQ(r.exitStatus, 255);
 }
 
 TEST(Driver, CrashPrintsStackTraceAndDiesBySignal)
 {
-  ProcessResult r = Probe({"CrashOnPurpose"});
+  ProcessResult r = Probe({ "CrashOnPurpose" });
   EXPECT_EQ(r.signal, SIGSEGV);
   EXPECT_NE(r.err.find("Process received signal 11 (Segmentation fault)"), std::string::npos)
     << r.err;

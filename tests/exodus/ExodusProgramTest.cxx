@@ -3,11 +3,13 @@
 // no Exodus II file gives. The test itself prints nothing: every failing run
 // exits with 1 and leaves standard output and standard error empty, unless
 // the reader reports a file it cannot read.
+#include "ExodusDeclaredSizes.h"
 #include "ExodusMeshes.h"
 #include "RunProcess.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace
@@ -204,4 +206,68 @@ TEST(ExodusProgram, LoadsTheExodusLibraryOnlyToReadAFile)
   r = RunProcess({ EXODUS_TESTS, "TestExodusImplicitArrays", "-D", bundledRoot }, options);
   EXPECT_EQ(r.exitStatus, 0);
   EXPECT_NE(r.err.find("libexoIIv2c"), std::string::npos);
+}
+
+namespace
+{
+struct DeclaredSizes
+{
+  ExodusFileFormat format;
+  int64_t nodes;
+  int64_t elements;
+  std::string refusal;  // what follows "cannot read \"<path>\": "
+};
+
+// Runs exodus_tests on a small file declaring huge sizes, under a 2 GiB
+// address-space limit where the sanitizers leave room for one.
+ProcessResult RunOnDeclaredSizes(const DataRoot& root, const DeclaredSizes& sizes)
+{
+  std::string reason;
+  EXPECT_TRUE(WriteExodusDeclaringSizes(
+    root.DataFile(), sizes.format, sizes.nodes, sizes.elements, 4096, reason))
+    << reason;
+  ProcessOptions options;
+  options.unsetEnv = { "ZEB_DATA_ROOT" };
+#ifndef ZEB_SANITIZE
+  options.addressSpaceLimit = 2ULL << 30;
+#endif
+  return RunProcess({ EXODUS_TESTS, "TestExodusImplicitArrays", "-D", root.Path }, options);
+}
+}
+
+// The netCDF-4 files aborted on an uncaught allocation failure under the
+// limit; the 4 KB 64-bit-offset one took 955 MB before it failed.
+TEST(ExodusProgram, DeclaredSizesBeyondTheFileOrMemoryAreRefused)
+{
+  const std::string memory = ", more than memory can hold (";
+  const DeclaredSizes cases[] = {
+    { ExodusFileFormat::NetCDF4, 2000000000, 0, "the file declares 2000000000 nodes" + memory },
+    { ExodusFileFormat::NetCDF4,
+      8,
+      1000000000,
+      "element block 1 declares 1000000000 elements of 8 nodes" + memory },
+    { ExodusFileFormat::NetCDF64BitOffset,
+      40000000,
+      0,
+      "the file declares 40000000 nodes, more than its 4096 bytes can hold\n" },
+    { ExodusFileFormat::NetCDFClassic,
+      8,
+      10000000,
+      "element block 1 declares 10000000 elements of 8 nodes, more than its 4096 bytes can "
+      "hold\n" },
+  };
+  for (const DeclaredSizes& sizes : cases)
+  {
+    DataRoot root;
+    ProcessResult r = RunOnDeclaredSizes(root, sizes);
+    std::string start = "zebExodusIIReader: cannot read \"" + root.DataFile() + "\": ";
+    EXPECT_EQ(r.err.substr(0, start.size() + sizes.refusal.size()), start + sizes.refusal) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.signal, 0);
+    EXPECT_EQ(r.exitStatus, 1);
+#ifndef ZEB_SANITIZE
+    EXPECT_LT(r.peakKiB, 100 * 1024) << sizes.refusal;
+#endif
+  }
 }

@@ -263,14 +263,20 @@ TEST(ExodusReader, UnreadableFilesGiveOneMessageAndNoBlocks)
 
   ExpectUnreadable(directory.File(""), "not an Exodus II file");
 
-  // Cut where the header ends and the data begins: the library still opens
-  // the file but the connectivity reads as zeros.
+  // Cut where the connectivity begins: the library still opens the file but
+  // the connectivity reads as zeros.
   std::string whole = directory.File("whole.exo");
   std::string truncated = directory.File("truncated.exo");
   WriteMesh(whole, OneBlockMesh(200, "BAR2", 2, std::vector<int>(400, 7)));
   std::string bytes = ReadFile(whole);
-  ASSERT_TRUE(WriteFile(truncated, bytes.substr(0, bytes.size() - 3200 - 1600)));
+  ASSERT_TRUE(WriteFile(truncated, bytes.substr(0, bytes.size() - 1600)));
   ExpectUnreadable(truncated, "element block 1 uses node 0, outside the node list 1..200");
+
+  // Cut further, the file is too short for the values its header declares.
+  ASSERT_TRUE(WriteFile(truncated, bytes.substr(0, bytes.size() - 3200 - 1600)));
+  ExpectUnreadable(truncated,
+                   "element block 1 declares 200 elements of 2 nodes, more than its " +
+                     std::to_string(bytes.size() - 3200 - 1600) + " bytes can hold");
 
   ASSERT_TRUE(WriteFile(truncated, bytes.substr(0, 200)));
   ExpectUnreadable(truncated, "not an Exodus II file");

@@ -3,7 +3,9 @@
 // than the file holds, and variables larger than the counts the Exodus II
 // library reports (it would write the whole variable into a buffer of the
 // reported size).
+#include "ExodusDeclaredSizes.h"
 #include "ExodusMeshes.h"
+#include "FailingNew.h"
 #include "RunProcess.h"
 
 #include <zebExodusIIReader.h>
@@ -170,5 +172,36 @@ TEST(ExodusShapes, NodesWithoutCoordinatesAreRefused)
 
   EXPECT_EQ(ReadAndFail(path),
             "zebExodusIIReader: cannot read \"" + path + "\": cannot read the node coordinates\n");
+  std::filesystem::remove_all(directory);
+}
+
+// Allocations the declared sizes allow can still fail: while the mesh is
+// read (the coordinates of ten million nodes, which a netCDF-4 file may
+// declare without holding them) and while the blocks are made (the points of
+// a grid of 50000 nodes). Either gives the reader's one line and no blocks.
+TEST(ExodusShapes, AllocationFailuresAreReportedInOneLine)
+{
+  std::string directory = MakeTempDirectory();
+  std::string declared = directory + "/declared.exo";
+  std::string reason;
+  ASSERT_TRUE(
+    WriteExodusDeclaringSizes(declared, ExodusFileFormat::NetCDF4, 10000000, 0, 0, reason))
+    << reason;
+  std::string spheres = directory + "/spheres.exo";
+  std::vector<int> everyNode(50000);
+  for (int node = 0; node < 50000; ++node)
+  {
+    everyNode[static_cast<size_t>(node)] = node + 1;
+  }
+  WriteMesh(spheres, OneBlockMesh(50000, "SPHERE", 1, everyNode));
+
+  for (const std::string& path : { declared, spheres })
+  {
+    zebFailNewFrom = 1536 * 1024;
+    std::string err = ReadAndFail(path);
+    zebFailNewFrom = 0;
+    EXPECT_EQ(
+      err, "zebExodusIIReader: cannot read \"" + path + "\": not enough memory to read the file\n");
+  }
   std::filesystem::remove_all(directory);
 }

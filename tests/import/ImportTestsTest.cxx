@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -230,4 +233,86 @@ TEST(ImportTests, EachTestSourceBringsItsOwnRegistrations)
   const std::string undo =
     "destruct zebInteractionStyle\ndestruct zebRenderingOpenGL\ndestroy leak-tracking holder\n";
   EXPECT_EQ(trace, group + group + undo + undo);
+}
+
+namespace
+{
+// Runs import_tests with the scene at root, under a 2 GiB address-space limit
+// where the sanitizers leave room for one (they reserve terabytes).
+ProcessResult RunOnLargeScene(std::vector<std::string> args)
+{
+  ProcessOptions options;
+#ifndef ZEB_SANITIZE
+  options.addressSpaceLimit = 2ULL << 30;
+#endif
+  return RunImportTests(args, options);
+}
+
+std::string LargeSceneRoot(const std::string& kind, const std::string& count)
+{
+  std::string root = MakeTempDirectory();
+  mkdir((root + "/Data").c_str(), 0755);
+  ProcessResult made = RunProcess({ MAKE_LARGE_SCENE, kind, count, root + "/Data/WineGlass.wrl" });
+  EXPECT_EQ(made.exitStatus, 0) << made.err;
+  return root;
+}
+
+// A data root whose scene file is `bytes` long: prefix, then a hole of zero
+// bytes that takes no disk space.
+std::string SparseSceneRoot(const std::string& prefix, off_t bytes)
+{
+  std::string root = MakeTempDirectory();
+  mkdir((root + "/Data").c_str(), 0755);
+  std::string path = root + "/Data/WineGlass.wrl";
+  EXPECT_TRUE(WriteFile(path, prefix));
+  EXPECT_EQ(truncate(path.c_str(), bytes), 0);
+  return root;
+}
+}
+
+// 100 MB of triangles, far more corners than a scene may have: the reader
+// built every corner (2.4 GB) before it refused the scene, and died of the
+// allocation failure under the limit.
+TEST(ImportTests, OversizedSceneIsRefusedWithinBoundedMemory)
+{
+  std::string root = LargeSceneRoot("oversized", "100000000");
+  const std::string refused = "zebVRMLImporter: " + root +
+                              "/Data/WineGlass.wrl: line 2000005: the scene is too large "
+                              "(coordIndex has more than 8000000 entries)\n";
+  ProcessResult r = RunOnLargeScene({ "TestVRMLImporter", "-D", root });
+  EXPECT_EQ(r.signal, 0);
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(r.err, refused + refused);
+  EXPECT_LT(r.peakKiB, 1024 * 1024);
+
+  std::string temporary = MakeTempDirectory();
+  r = RunOnLargeScene({ "TestVRMLNormals", "-D", root, "-V", Baseline, "-T", temporary });
+  EXPECT_EQ(r.signal, 0);
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.err.find(refused), 0u) << r.err;
+  std::filesystem::remove_all(root);
+}
+
+// A 3 GB file is refused by its first line, without reading the rest; one
+// with the header and a long comment is read a chunk at a time.
+TEST(ImportTests, LongFilesAreReadInChunks)
+{
+  std::string root = SparseSceneRoot("VRML", 3LL << 30);
+  ProcessResult r = RunOnLargeScene({ "TestVRMLImporter", "-D", root });
+  EXPECT_EQ(r.signal, 0);
+  EXPECT_EQ(r.exitStatus, 0);
+  const std::string refused =
+    "zebVRMLImporter: " + root +
+    "/Data/WineGlass.wrl: line 1: not a VRML 2.0 file (it does not start with \"#VRML V2.0 "
+    "utf8\")\n";
+  EXPECT_EQ(r.err, refused + refused);
+  EXPECT_LT(r.peakKiB, 256 * 1024);
+  std::filesystem::remove_all(root);
+
+  root = SparseSceneRoot("#VRML V2.0 utf8\n#", 300 << 20);
+  r = RunOnLargeScene({ "TestVRMLImporter", "-D", root });
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_LT(r.peakKiB, 256 * 1024);
+  std::filesystem::remove_all(root);
 }

@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,8 +16,11 @@
 
 namespace
 {
-void ExecChild(const std::vector<std::string>& args, const ProcessOptions& options,
-               int inFd, int outFd, int errFd)
+void ExecChild(const std::vector<std::string>& args,
+               const ProcessOptions& options,
+               int inFd,
+               int outFd,
+               int errFd)
 {
   dup2(inFd, STDIN_FILENO);
   dup2(outFd, STDOUT_FILENO);
@@ -33,6 +37,15 @@ void ExecChild(const std::vector<std::string>& args, const ProcessOptions& optio
   if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0)
   {
     _exit(127);
+  }
+  if (options.addressSpaceLimit > 0)
+  {
+    struct rlimit limit;
+    limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(options.addressSpaceLimit);
+    if (setrlimit(RLIMIT_AS, &limit) != 0)
+    {
+      _exit(127);
+    }
   }
   std::vector<char*> argv;
   for (const std::string& arg : args)
@@ -56,7 +69,7 @@ void Pump(int inFd, int outFd, int errFd, const std::string& input, ProcessResul
   char buffer[65536];
   while (outFd >= 0 || errFd >= 0)
   {
-    pollfd fds[3] = {{inFd, POLLOUT, 0}, {outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
+    pollfd fds[3] = { { inFd, POLLOUT, 0 }, { outFd, POLLIN, 0 }, { errFd, POLLIN, 0 } };
     if (poll(fds, 3, -1) < 0)
     {
       if (errno == EINTR)
@@ -74,8 +87,8 @@ void Pump(int inFd, int outFd, int errFd, const std::string& input, ProcessResul
         inFd = -1;
       }
     }
-    int* fdOf[2] = {&outFd, &errFd};
-    std::string* textOf[2] = {&result.out, &result.err};
+    int* fdOf[2] = { &outFd, &errFd };
+    std::string* textOf[2] = { &result.out, &result.err };
     for (int i = 0; i < 2; ++i)
     {
       if (*fdOf[i] >= 0 && (fds[i + 1].revents & (POLLIN | POLLERR | POLLHUP)))
@@ -119,9 +132,11 @@ ProcessResult RunProcess(const std::vector<std::string>& args, const ProcessOpti
   close(err[1]);
   Pump(in[1], out[0], err[0], options.input, result);
   int status = 0;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR)
+  struct rusage usage = {};
+  while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR)
   {
   }
+  result.peakKiB = usage.ru_maxrss;
   if (WIFEXITED(status))
     result.exitStatus = WEXITSTATUS(status);
   if (WIFSIGNALED(status))

@@ -12,14 +12,16 @@ struct ProcessResult
   std::string err;
   int exitStatus = -1;  // 0-255 when the process exited, else -1
   int signal = 0;       // the signal that ended it, else 0
+  long peakKiB = 0;     // the most memory it had resident, in KiB
 };
 
 struct ProcessOptions
 {
-  std::string input;                  // written to standard input, then closed
-  std::vector<std::string> setEnv;    // "NAME=value" entries added to the environment
-  std::vector<std::string> unsetEnv;  // names removed from the environment
-  std::string workingDirectory;       // empty: the caller's
+  std::string input;                         // written to standard input, then closed
+  std::vector<std::string> setEnv;           // "NAME=value" entries added to the environment
+  std::vector<std::string> unsetEnv;         // names removed from the environment
+  std::string workingDirectory;              // empty: the caller's
+  unsigned long long addressSpaceLimit = 0;  // bytes of address space (RLIMIT_AS); 0: none
 };
 
 // args[0] is the program path; it is also passed as argument 0.

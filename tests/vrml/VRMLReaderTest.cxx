@@ -228,6 +228,71 @@ TEST(VRMLReader, NormalsFromCreaseAngle)
   ExpectVector(flat.Shapes[0].Normals, 0, 0, 0, 1);
 }
 
+// The four faces of the tetrahedron of points 0 (origin), 1 (x), 2 (y) and
+// 3 (z), repeated 750 times each, so that every point has 2250 faces; crease
+// angle 2: the three faces at the origin meet at 90 degrees and smooth
+// together, the slanted face meets each at 125 degrees and stays sharp. The
+// reader used to take only the first 1024 faces at a point into account.
+TEST(VRMLReader, NormalsAtPointsSharedByThousandsOfFaces)
+{
+  const char* const faces[] = { "0 2 1 -1 ", "0 1 3 -1 ", "1 2 3 -1 ", "0 3 2 -1 " };
+  std::string scene = Header + "Shape { geometry IndexedFaceSet { coord Coordinate { point [ 0 "
+                               "0 0, 1 0 0, 0 1 0, 0 0 1 ] } creaseAngle 2 coordIndex [ ";
+  for (int f = 0; f < 3000; ++f)
+  {
+    scene += faces[f % 4];
+  }
+  zebVRMLScene read = Read(scene + "] } }");
+  ASSERT_EQ(read.Shapes.size(), 1u);
+  const std::vector<double>& n = read.Shapes[0].Normals;
+  ASSERT_EQ(n.size(), 3u * 9000u);
+  double t = 1 / std::sqrt(3.0), h = std::sqrt(0.5);
+  for (size_t corner = 0; corner < 9000; corner += 12)
+  {
+    // Face 0 2 1, normal -z: at the origin all three axis faces, at points 2
+    // and 1 the one other axis face there.
+    ExpectVector(n, corner + 0, -t, -t, -t);
+    ExpectVector(n, corner + 1, -h, 0, -h);
+    ExpectVector(n, corner + 2, 0, -h, -h);
+    // Face 0 1 3, normal -y.
+    ExpectVector(n, corner + 3, -t, -t, -t);
+    ExpectVector(n, corner + 4, 0, -h, -h);
+    ExpectVector(n, corner + 5, -h, -h, 0);
+    // Face 1 2 3, the slanted one: its own normal everywhere.
+    for (size_t k = 6; k < 9; ++k)
+    {
+      ExpectVector(n, corner + k, t, t, t);
+    }
+    // Face 0 3 2, normal -x.
+    ExpectVector(n, corner + 9, -t, -t, -t);
+    ExpectVector(n, corner + 10, -h, -h, 0);
+    ExpectVector(n, corner + 11, -h, 0, -h);
+  }
+}
+
+// A corner's own face counts once, however often the face lists the point;
+// other faces count once per listing.
+TEST(VRMLReader, NormalsWithAPointListedTwiceInAFace)
+{
+  // Face A lists point 0 twice (normal +z); face B (normal -y) once; face C
+  // (normal +z, like A) once.
+  const std::string scene =
+    Header + "Shape { geometry IndexedFaceSet { coord Coordinate { point [ 0 0 0, 1 0 0, 1 1 0, "
+             "0 1 0, 0 0 -1 ] } creaseAngle 1.6 coordIndex [ 0 1 2 0 3 -1 0 4 1 -1 0 2 3 -1 ] "
+             "} }";
+  zebVRMLScene read = Read(scene);
+  ASSERT_EQ(read.Shapes.size(), 1u);
+  const std::vector<double>& n = read.Shapes[0].Normals;
+  double s = 1 / std::sqrt(5.0);
+  // A at point 0: A + B + C = (0, -1, 2); B at point 0: B + 2 A + C = (0, -1, 3).
+  ExpectVector(n, 0, 0, -s, 2 * s);
+  ExpectVector(n, 3, 0, -s, 2 * s);
+  double r = 1 / std::sqrt(10.0);
+  ExpectVector(n, 5, 0, -r, 3 * r);
+  // C at point 0: C + 2 A + B = (0, -1, 3).
+  ExpectVector(n, 8, 0, -r, 3 * r);
+}
+
 TEST(VRMLReader, DefAndUse)
 {
   zebVRMLScene scene = Read(Header + "DEF Point Coordinate { point [ 0 0 0, 1 0 0, 0 1 0 ] }\n" +

@@ -19,3 +19,5 @@ printf '\000x' > prompt-not-a-number
 printf '\000' > prompt-no-input
 printf '\000+3trailing' > prompt-plus-sign
 printf '\00099999999999' > prompt-overflow
+printf '\0004294967296' > prompt-beyond-int
+printf '\000-2147483648' > prompt-int-minimum

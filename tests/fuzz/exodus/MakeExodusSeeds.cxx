@@ -1,8 +1,10 @@
 // Writes the seed corpus of the Exodus reader's fuzz target: small meshes in
 // the netCDF classic and 64-bit-offset formats, written with the Exodus II
-// library (the target leaves netCDF-4 files alone, see FuzzExodusReader.cxx).
+// library (the target leaves netCDF-4 files alone, see FuzzExodusReader.cxx),
+// and a cut file that declares far more nodes than it holds.
 //
 //   make_exodus_seeds <corpus directory>
+#include "ExodusDeclaredSizes.h"
 #include "ExodusMeshWriter.h"
 
 #include <cstdio>
@@ -56,6 +58,18 @@ int main(int argc, char* argv[])
       fprintf(stderr, "%s\n", reason.c_str());
       return 1;
     }
+  }
+  // A 64-bit-offset file cut to 4 KB whose header declares 40 million nodes.
+  std::string reason;
+  if (!WriteExodusDeclaringSizes(directory + "/declares-many-nodes-64bit.ex2",
+                                 ExodusFileFormat::NetCDF64BitOffset,
+                                 40000000,
+                                 0,
+                                 4096,
+                                 reason))
+  {
+    fprintf(stderr, "%s\n", reason.c_str());
+    return 1;
   }
   return 0;
 }
