@@ -9,6 +9,7 @@ packages=(
   tcl8.6 tcl-dev python3 python3-dev
   libexodusii-dev libnetcdf-dev libpng-dev
   libegl-dev libopengl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri
+  libx11-dev xvfb xdotool x11-apps
 )
 
 missing=()

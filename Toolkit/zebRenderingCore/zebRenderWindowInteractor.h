@@ -1,6 +1,9 @@
 // Connects a render window to user input through an interactor style. The
-// windows of this toolkit render offscreen, so there is never a display to
-// take events from: Start says so and returns at once.
+// render window draws offscreen; Start shows its frames in an X11 window of
+// the same size on the display that DISPLAY names and hands the window's
+// pointer and key events to the style until the interaction ends: the style
+// asks for it (q or e), or the window is closed, or the display goes away.
+// Without a usable display Start says so in one line and returns at once.
 #ifndef ZEB_RENDER_WINDOW_INTERACTOR_H
 #define ZEB_RENDER_WINDOW_INTERACTOR_H
 
@@ -8,6 +11,8 @@
 
 class zebInteractorStyle;
 class zebRenderWindow;
+class zebXWindow;
+struct zebXWindowEvent;
 
 class zebRenderWindowInteractor : public zebObjectBase
 {
@@ -37,23 +42,35 @@ public:
   {
     return this->Initialized;
   }
-  // Runs the event loop; offscreen it reports that there is no display and
-  // returns at once. Initializes first when that was not done.
+  // Runs the event loop and returns when the interaction ends. Initializes
+  // first when that was not done.
   void Start();
   int GetNumberOfStarts() const
   {
     return this->NumberOfStarts;
   }
 
+  // For styles, while Start runs: ends the interaction once the current
+  // event is handled, or draws the render window again once no event waits.
+  void EndInteraction();
+  void RequestRender();
+
 protected:
   zebRenderWindowInteractor();
   ~zebRenderWindowInteractor() override;
 
 private:
+  void RunEventLoop(zebXWindow& window);
+  // False when the render window gives no image to show.
+  bool ShowFrame(zebXWindow& window);
+  void Dispatch(const zebXWindowEvent& event, zebXWindow& window);
+
   zebRenderWindow* RenderWindow;
   zebInteractorStyle* InteractorStyle;
   bool Initialized;
   int NumberOfStarts;
+  bool Ended;
+  bool RenderRequested;
 };
 
 #endif

@@ -15,11 +15,22 @@ namespace
 {
 const double HalfViewAngle = 15.0 * 3.14159265358979323846 / 180.0;
 
-void Identity(float matrix[16])
+// Replaces rotation (row-major 3 by 3) with turn * rotation, turn being the
+// rotation by degrees about the given view axis (0 x, 1 y).
+void TurnAboutViewAxis(double rotation[9], int axis, double degrees)
 {
-  for (int i = 0; i < 16; ++i)
+  const double radians = degrees * 3.14159265358979323846 / 180.0;
+  const double c = std::cos(radians);
+  const double s = std::sin(radians);
+  // The two rows that the turn mixes: y and z about x, z and x about y.
+  const int first = axis == 0 ? 1 : 2;
+  const int second = axis == 0 ? 2 : 0;
+  for (int column = 0; column < 3; ++column)
   {
-    matrix[i] = (i % 5 == 0) ? 1.0f : 0.0f;
+    const double a = rotation[first * 3 + column];
+    const double b = rotation[second * 3 + column];
+    rotation[first * 3 + column] = c * a - s * b;
+    rotation[second * 3 + column] = s * a + c * b;
   }
 }
 }
@@ -27,6 +38,7 @@ void Identity(float matrix[16])
 zebRenderer::zebRenderer()
   : Background{ 0.1, 0.2, 0.4 }
 {
+  this->ResetCamera();
 }
 
 zebRenderer::~zebRenderer()
@@ -105,14 +117,25 @@ bool zebRenderer::ComputeCamera(double aspect, float view[16], float projection[
 
   const double tangent = std::tan(HalfViewAngle);
   const double narrowest = std::atan(tangent * std::min(1.0, aspect));
-  const double distance = radius / std::sin(narrowest);
-  const double nearPlane = distance - 1.01 * radius;
+  const double distance = radius / std::sin(narrowest) / this->Zoom;
+  const double nearPlane = std::max(distance - 1.01 * radius, 0.001 * radius);
   const double farPlane = distance + 1.01 * radius;
+  const double viewHeight = 2.0 * distance * tangent;
 
-  Identity(view);
-  view[12] = static_cast<float>(-center[0]);
-  view[13] = static_cast<float>(-center[1]);
-  view[14] = static_cast<float>(-center[2] - distance);
+  // Centre the scene, turn it, then move it in front of the camera.
+  for (int row = 0; row < 3; ++row)
+  {
+    double moved = 0.0;
+    for (int column = 0; column < 3; ++column)
+    {
+      view[column * 4 + row] = static_cast<float>(this->Rotation[row * 3 + column]);
+      moved -= this->Rotation[row * 3 + column] * center[column];
+    }
+    view[row * 4 + 3] = 0.0f;
+    view[12 + row] =
+      static_cast<float>(row < 2 ? moved + this->Pan[row] * viewHeight : moved - distance);
+  }
+  view[15] = 1.0f;
 
   std::fill(projection, projection + 16, 0.0f);
   projection[0] = static_cast<float>(1.0 / (tangent * aspect));
@@ -121,6 +144,38 @@ bool zebRenderer::ComputeCamera(double aspect, float view[16], float projection[
   projection[11] = -1.0f;
   projection[14] = static_cast<float>(2.0 * farPlane * nearPlane / (nearPlane - farPlane));
   return true;
+}
+
+void zebRenderer::RotateCamera(double azimuth, double elevation)
+{
+  // Turning the camera one way turns the scene, as the camera sees it, the
+  // other way about the up direction, and the same way about the right one.
+  TurnAboutViewAxis(this->Rotation, 1, -azimuth);
+  TurnAboutViewAxis(this->Rotation, 0, elevation);
+}
+
+void zebRenderer::ZoomCamera(double factor)
+{
+  if (factor > 0.0)
+  {
+    this->Zoom = std::min(1000.0, std::max(0.001, this->Zoom * factor));
+  }
+}
+
+void zebRenderer::PanCamera(double dx, double dy)
+{
+  this->Pan[0] += dx;
+  this->Pan[1] += dy;
+}
+
+void zebRenderer::ResetCamera()
+{
+  for (int i = 0; i < 9; ++i)
+  {
+    this->Rotation[i] = (i % 4 == 0) ? 1.0 : 0.0;
+  }
+  this->Zoom = 1.0;
+  this->Pan[0] = this->Pan[1] = 0.0;
 }
 
 void zebRenderer::PrintSelf(std::ostream& os, zebIndent indent)

@@ -20,6 +20,9 @@ zebOpenGLRenderWindow::zebOpenGLRenderWindow()
   , FramebufferHeight(0)
   , PixelsWidth(0)
   , PixelsHeight(0)
+  , FramePending(false)
+  , FrameWidth(0)
+  , FrameHeight(0)
 {
 }
 
@@ -91,6 +94,14 @@ void zebOpenGLRenderWindow::Render()
 {
   this->Pixels.clear();
   this->PixelsWidth = this->PixelsHeight = 0;
+  this->FramePending = true;
+  this->FrameWidth = this->GetWidth();
+  this->FrameHeight = this->GetHeight();
+}
+
+void zebOpenGLRenderWindow::DrawFrame()
+{
+  this->FramePending = false;
   if (!this->Context.MakeCurrent() || !this->Painter.Prepare() || !this->PrepareFramebuffer())
   {
     return;
@@ -132,16 +143,33 @@ void zebOpenGLRenderWindow::ReadPixels()
   this->PixelsHeight = height;
 }
 
+bool zebOpenGLRenderWindow::IsOfCurrentSize(int width, int height) const
+{
+  if (width != this->GetWidth() || height != this->GetHeight())
+  {
+    fprintf(stderr, "zebOpenGLRenderWindow: the window was resized after its last render\n");
+    return false;
+  }
+  return true;
+}
+
 bool zebOpenGLRenderWindow::GrabPixels(std::vector<unsigned char>& rgb)
 {
+  if (this->FramePending)
+  {
+    if (!this->IsOfCurrentSize(this->FrameWidth, this->FrameHeight))
+    {
+      return false;
+    }
+    this->DrawFrame();
+  }
   if (this->Pixels.empty())
   {
     fprintf(stderr, "zebOpenGLRenderWindow: no rendered image to grab\n");
     return false;
   }
-  if (this->PixelsWidth != this->GetWidth() || this->PixelsHeight != this->GetHeight())
+  if (!this->IsOfCurrentSize(this->PixelsWidth, this->PixelsHeight))
   {
-    fprintf(stderr, "zebOpenGLRenderWindow: the window was resized after its last render\n");
     return false;
   }
   rgb = this->Pixels;

@@ -2,6 +2,11 @@
 // framebuffer object of the window's size in a surfaceless EGL context on
 // Mesa's llvmpipe, and keeps the pixels of the last render. The module's
 // construct registers it as the implementation of zebRenderWindow.
+//
+// Nobody sees an offscreen frame until its pixels are grabbed, so Render only
+// asks for a frame and GrabPixels draws it, from the scene as it is then.
+// The context (and with it Mesa's driver) is made for the first frame drawn:
+// a window that is rendered but never looked at costs no graphics set-up.
 #ifndef ZEB_OPENGL_RENDER_WINDOW_H
 #define ZEB_OPENGL_RENDER_WINDOW_H
 
@@ -17,10 +22,10 @@ public:
   static zebOpenGLRenderWindow* New();
   void PrintSelf(std::ostream& os, zebIndent indent) override;
 
-  // Draws every renderer; without renderers the image is black.
+  // Asks for a frame of every renderer; without renderers the image is black.
   void Render() override;
-  // The pixels of the last render; false when there was none or it failed,
-  // or when the window was resized since.
+  // The pixels of the last render, drawn now when they were not yet; false
+  // when there was none or it failed, or when the window was resized since.
   bool GrabPixels(std::vector<unsigned char>& rgb) override;
 
   // Deletes the framebuffer, the shader program and the context.
@@ -33,6 +38,9 @@ protected:
 private:
   bool PrepareFramebuffer();
   void DeleteFramebuffer();
+  void DrawFrame();
+  // False, with a message, when the window's size is no longer width by height.
+  bool IsOfCurrentSize(int width, int height) const;
   void ReadPixels();
 
   zebOffscreenContext Context;
@@ -44,6 +52,9 @@ private:
   std::vector<unsigned char> Pixels;
   int PixelsWidth;
   int PixelsHeight;
+  bool FramePending;
+  int FrameWidth;
+  int FrameHeight;
 };
 
 #endif

@@ -1,6 +1,8 @@
 // The interactor: its style comes from the interaction-style module once
-// that is initialised, Start returns at once saying why, and the objects of
-// a scene keep each other alive in whatever order they are released.
+// that is initialised, Start returns at once saying why when it has no
+// display or no window to show, and the objects of a scene keep each other
+// alive in whatever order they are released. Start with a display is tested
+// under Xvfb (tests/interaction).
 #include <zebActor.h>
 #include <zebInteractionStyleModule.h>
 #include <zebInteractorStyle.h>
@@ -11,6 +13,8 @@
 #include <zebTriangleMesh.h>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 TEST(Interactor, StyleComesFromTheInteractionStyleModule)
 {
@@ -34,6 +38,7 @@ TEST(Interactor, StyleComesFromTheInteractionStyleModule)
 
 TEST(Interactor, StartSaysThereIsNoDisplayAndReturns)
 {
+  unsetenv("DISPLAY");
   zebRenderWindowInteractor* interactor = zebRenderWindowInteractor::New();
   testing::internal::CaptureStderr();
   interactor->Start();
@@ -41,6 +46,20 @@ TEST(Interactor, StartSaysThereIsNoDisplayAndReturns)
             "zebRenderWindowInteractor: no display to interact with; Start returns at once\n");
   EXPECT_TRUE(interactor->GetInitialized());
   EXPECT_EQ(interactor->GetNumberOfStarts(), 1);
+
+  setenv("DISPLAY", "", 1);
+  testing::internal::CaptureStderr();
+  interactor->Start();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "zebRenderWindowInteractor: no display to interact with; Start returns at once\n");
+  // A display, but nothing to show on it: no connection is tried.
+  setenv("DISPLAY", ":65000", 1);
+  testing::internal::CaptureStderr();
+  interactor->Start();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "zebRenderWindowInteractor: no render window to show; Start returns at once\n");
+  EXPECT_EQ(interactor->GetNumberOfStarts(), 3);
+  unsetenv("DISPLAY");
   interactor->Delete();
 }
 

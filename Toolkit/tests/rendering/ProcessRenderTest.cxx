@@ -1,6 +1,7 @@
 // Whole runs of a rendering program: separate processes give byte-identical
-// images whatever graphics driver the caller's environment asks for, and
-// they end without a leak report.
+// images whatever graphics driver the caller's environment asks for, they
+// end without a leak report, and Mesa is loaded only for a frame whose
+// pixels are wanted.
 #include "RunProcess.h"
 
 #include <gtest/gtest.h>
@@ -47,4 +48,22 @@ TEST(RenderProcess, ReleasedSceneLeavesNoLeakReport)
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_EQ(run.err.find("Leaks detected"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("zebInit: destruct zebRenderingOpenGL"), std::string::npos) << run.err;
+}
+
+TEST(RenderProcess, MesaLoadsOnlyForAFrameWhosePixelsAreWanted)
+{
+  // The dynamic loader names each library it initialises.
+  ProcessOptions options;
+  options.setEnv = { "LD_DEBUG=files" };
+  const std::string data = ZEB_DATA_DIR;
+  ProcessResult imported = RunProcess({ IMPORT_TESTS, "TestVRMLImporter", "-D", data }, options);
+  ASSERT_EQ(imported.exitStatus, 0);
+  EXPECT_NE(imported.err.find("calling init"), std::string::npos);
+  EXPECT_EQ(imported.err.find("libEGL_mesa"), std::string::npos);
+
+  ProcessResult compared = RunProcess(
+    { IMPORT_TESTS, "TestVRMLNormals", "-D", data, "-V", data + "/Baseline/TestVRMLNormals.png" },
+    options);
+  ASSERT_EQ(compared.exitStatus, 0);
+  EXPECT_NE(compared.err.find("libEGL_mesa"), std::string::npos);
 }
