@@ -35,7 +35,8 @@ static const zebPrintSelfClass animationClasses[] = {
   ZEB_PRINT_SELF_CLASS(zebSMAnimationSceneProxy),
   ZEB_PRINT_SELF_CLASS(zebTimestepsAnimationPlayer),
   ZEB_PRINT_SELF_CLASS(zebXMLOBAnimationWriter),
-  {nullptr, nullptr}};
+  { nullptr, nullptr }
+};
 
 int ObriskCoreAnimationPrintSelf(int, char*[])
 {

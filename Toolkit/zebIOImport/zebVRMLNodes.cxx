@@ -1,8 +1,8 @@
 // Parses VRML 2.0 text into the nodes the reader understands. Nodes and
 // fields of other kinds are skipped by their brackets; PROTO, EXTERNPROTO and
 // ROUTE statements are skipped whole.
-#include "zebVRMLLexer.h"
 #include "zebVRMLNodes.h"
+#include "zebVRMLLexer.h"
 
 #include <cerrno>
 #include <climits>

@@ -2,8 +2,8 @@
 // shapes: applies the transforms, splits each polygon of an IndexedFaceSet
 // into a fan of triangles and takes its normals from its Normal node or makes
 // them from the crease angle.
-#include "zebVRMLInput.h"
 #include "zebVRMLScene.h"
+#include "zebVRMLInput.h"
 #include "zebVRMLNodes.h"
 
 #include <algorithm>

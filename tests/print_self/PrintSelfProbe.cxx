@@ -1,8 +1,8 @@
 // Print-self tests over probe lists: one holds an abstract class whose module
 // is never initialised, so that its New gives no instance; the other shows
 // how many instances are alive while each one is printed.
-#include <zebObjectFactory.h>
 #include <zebOBXML.h>
+#include <zebObjectFactory.h>
 #include <zebPrintSelf.h>
 #include <zebStringList.h>
 
@@ -21,11 +21,10 @@ protected:
 };
 zebAbstractNewMacro(zebProbeAbstractWriter);
 
-static const zebPrintSelfClass classes[] = {
-  ZEB_PRINT_SELF_CLASS(zebStringList),
-  ZEB_PRINT_SELF_CLASS(zebProbeAbstractWriter),
-  ZEB_PRINT_SELF_CLASS(zebOBXMLElement),
-  {nullptr, nullptr}};
+static const zebPrintSelfClass classes[] = { ZEB_PRINT_SELF_CLASS(zebStringList),
+                                             ZEB_PRINT_SELF_CLASS(zebProbeAbstractWriter),
+                                             ZEB_PRINT_SELF_CLASS(zebOBXMLElement),
+                                             { nullptr, nullptr } };
 
 int PrintSelfWithoutInstance(int, char*[])
 {
@@ -47,8 +46,14 @@ public:
   }
 
 protected:
-  zebProbeLiveCounter() { ++liveInstances; }
-  ~zebProbeLiveCounter() override { --liveInstances; }
+  zebProbeLiveCounter()
+  {
+    ++liveInstances;
+  }
+  ~zebProbeLiveCounter() override
+  {
+    --liveInstances;
+  }
 
   static int liveInstances;
 };
@@ -67,11 +72,10 @@ protected:
 };
 zebStandardNewMacro(zebProbeOtherLiveCounter);
 
-static const zebPrintSelfClass counters[] = {
-  ZEB_PRINT_SELF_CLASS(zebProbeLiveCounter),
-  ZEB_PRINT_SELF_CLASS(zebProbeOtherLiveCounter),
-  ZEB_PRINT_SELF_CLASS(zebProbeLiveCounter),
-  {nullptr, nullptr}};
+static const zebPrintSelfClass counters[] = { ZEB_PRINT_SELF_CLASS(zebProbeLiveCounter),
+                                              ZEB_PRINT_SELF_CLASS(zebProbeOtherLiveCounter),
+                                              ZEB_PRINT_SELF_CLASS(zebProbeLiveCounter),
+                                              { nullptr, nullptr } };
 
 int PrintSelfOneAtATime(int, char*[])
 {

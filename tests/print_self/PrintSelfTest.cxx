@@ -38,16 +38,17 @@ const std::vector<std::string> animationClasses = {
 };
 
 const std::vector<std::string> commonClasses = {
-  "zebCommandOptions", "zebCommandOptionsXMLParser", "zebOBTestUtilities",
-  "zebOBXMLElement",   "zebOBXMLParser",             "zebStringList",
+  "zebCommandOptions",  "zebCommandOptionsXMLParser",
+  "zebOBTestUtilities", "zebOBXMLElement",
+  "zebOBXMLParser",     "zebStringList",
 };
 
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& arguments)
 {
-  std::vector<std::string> args = {program};
+  std::vector<std::string> args = { program };
   args.insert(args.end(), arguments.begin(), arguments.end());
   ProcessOptions options;
-  options.unsetEnv = {"ZEB_TRACE_INIT"};
+  options.unsetEnv = { "ZEB_TRACE_INIT" };
   return RunProcess(args, options);
 }
 
@@ -86,14 +87,16 @@ std::string WithoutAddresses(const std::string& out)
 
 // Runs the program's test by its name and by a fragment of it, with and
 // without further arguments: each run gives the same output.
-void ExpectPrintSelfRuns(const std::string& program, const std::string& test,
-                         const std::string& fragment, const std::vector<std::string>& classes)
+void ExpectPrintSelfRuns(const std::string& program,
+                         const std::string& test,
+                         const std::string& fragment,
+                         const std::vector<std::string>& classes)
 {
   const std::vector<std::vector<std::string>> argumentSets = {
-    {test},
-    {test, "-D", "/no/such/data", "-T", "extra argument"},
-    {"-R", fragment},
-    {"-R", fragment, "-V", "baseline.png"},
+    { test },
+    { test, "-D", "/no/such/data", "-T", "extra argument" },
+    { "-R", fragment },
+    { "-R", fragment, "-V", "baseline.png" },
   };
   std::string firstOutput;
   for (const std::vector<std::string>& arguments : argumentSets)
@@ -115,8 +118,8 @@ void ExpectPrintSelfRuns(const std::string& program, const std::string& test,
 TEST(PrintSelf, AnimationPrintsEveryClassInListOrder)
 {
   ASSERT_EQ(animationClasses.size(), 22u);
-  ExpectPrintSelfRuns(ANIMATION_TESTS, "ObriskCoreAnimationPrintSelf", "coreanimation",
-                      animationClasses);
+  ExpectPrintSelfRuns(
+    ANIMATION_TESTS, "ObriskCoreAnimationPrintSelf", "coreanimation", animationClasses);
 }
 
 TEST(PrintSelf, CommonPrintsEveryClassInListOrder)
@@ -127,16 +130,16 @@ TEST(PrintSelf, CommonPrintsEveryClassInListOrder)
 
 TEST(PrintSelf, TestNameInAnyCase)
 {
-  ProcessResult r = RunProgram(COMMON_TESTS, {"OBRISKCORECOMMONPRINTSELF"});
+  ProcessResult r = RunProgram(COMMON_TESTS, { "OBRISKCORECOMMONPRINTSELF" });
   EXPECT_EQ(r.exitStatus, 0);
   EXPECT_EQ(PrintedClasses(r.out), commonClasses);
 }
 
 TEST(PrintSelf, ClassWithoutInstanceIsNamedAndFailsTheTest)
 {
-  ProcessResult r = RunProgram(PRINT_SELF_PROBE, {"PrintSelfWithoutInstance"});
+  ProcessResult r = RunProgram(PRINT_SELF_PROBE, { "PrintSelfWithoutInstance" });
   EXPECT_EQ(r.exitStatus, 1);
-  EXPECT_EQ(PrintedClasses(r.out), std::vector<std::string>{"zebStringList"});
+  EXPECT_EQ(PrintedClasses(r.out), std::vector<std::string>{ "zebStringList" });
   // The factory's message, then the test's own line; no leak report.
   const std::string ownLine = "zebProbeAbstractWriter::New gave no instance\n";
   ASSERT_GE(r.err.size(), ownLine.size()) << r.err;
@@ -147,16 +150,17 @@ TEST(PrintSelf, ClassWithoutInstanceIsNamedAndFailsTheTest)
 
 TEST(PrintSelf, EachInstanceIsReleasedBeforeTheNextIsCreated)
 {
-  ProcessResult r = RunProgram(PRINT_SELF_PROBE, {"PrintSelfOneAtATime"});
+  ProcessResult r = RunProgram(PRINT_SELF_PROBE, { "PrintSelfOneAtATime" });
   EXPECT_EQ(r.exitStatus, 0);
   EXPECT_EQ(r.err, "");
-  EXPECT_EQ(WithoutAddresses(r.out), "zebProbeLiveCounter (ADDRESS)\n"
-                                     "  Reference Count: 1\n"
-                                     "  Live Instances: 1\n"
-                                     "zebProbeOtherLiveCounter (ADDRESS)\n"
-                                     "  Reference Count: 1\n"
-                                     "  Live Instances: 1\n"
-                                     "zebProbeLiveCounter (ADDRESS)\n"
-                                     "  Reference Count: 1\n"
-                                     "  Live Instances: 1\n");
+  EXPECT_EQ(WithoutAddresses(r.out),
+            "zebProbeLiveCounter (ADDRESS)\n"
+            "  Reference Count: 1\n"
+            "  Live Instances: 1\n"
+            "zebProbeOtherLiveCounter (ADDRESS)\n"
+            "  Reference Count: 1\n"
+            "  Live Instances: 1\n"
+            "zebProbeLiveCounter (ADDRESS)\n"
+            "  Reference Count: 1\n"
+            "  Live Instances: 1\n");
 }

@@ -20,11 +20,11 @@ struct Registration
   std::vector<std::string> modules;
 };
 
-const Registration holder = {true, {}};
+const Registration holder = { true, {} };
 
 Registration Group(const std::vector<std::string>& modules)
 {
-  return {false, modules};
+  return { false, modules };
 }
 
 struct StartupRow
@@ -43,28 +43,31 @@ void PrintTo(const StartupRow& row, std::ostream* os)
 // For rows whose test reads data files.
 const std::string dataRoot = ZEB_SOURCE_DIR "/ZEBData";
 
-const std::vector<Registration> renderingRegistrations = {
-  holder,
-  Group({"zebInteractionStyle", "zebRenderingFreeType", "zebRenderingFreeTypeOpenGL",
-         "zebRenderingOpenGL"}),
-  Group({"zebOBServerManagerRendering"}),
-  Group({"zebIOParallelExodus"}),
-  Group({"zebRenderingVolumeOpenGL"}),
-  Group({"zebRenderingContextOpenGL"})};
+const std::vector<Registration> renderingRegistrations = { holder,
+                                                           Group({ "zebInteractionStyle",
+                                                                   "zebRenderingFreeType",
+                                                                   "zebRenderingFreeTypeOpenGL",
+                                                                   "zebRenderingOpenGL" }),
+                                                           Group({ "zebOBServerManagerRendering" }),
+                                                           Group({ "zebIOParallelExodus" }),
+                                                           Group({ "zebRenderingVolumeOpenGL" }),
+                                                           Group({ "zebRenderingContextOpenGL" }) };
 
 // One row per test program: its name, the arguments of a run of one of its
 // tests, and its registrations in the order its test sources make them.
 const StartupRow startupTable[] = {
-  {"animation_tests", {"ObriskCoreAnimationPrintSelf"}, renderingRegistrations},
-  {"common_tests", {"ObriskCoreCommonPrintSelf"}, {}},
-  {"smrendering_tests", {"TestTransferFunctionManager"}, renderingRegistrations},
-  {"exodus_tests",
-   {"TestExodusImplicitArrays", "-D", dataRoot},
-   {holder, Group({"zebIOParallelExodus"})}},
-  {"import_tests",
-   {"TestVRMLImporter", "-D", dataRoot},
-   {holder, Group({"zebInteractionStyle", "zebRenderingOpenGL"}), holder,
-    Group({"zebInteractionStyle", "zebRenderingOpenGL"})}},
+  { "animation_tests", { "ObriskCoreAnimationPrintSelf" }, renderingRegistrations },
+  { "common_tests", { "ObriskCoreCommonPrintSelf" }, {} },
+  { "smrendering_tests", { "TestTransferFunctionManager" }, renderingRegistrations },
+  { "exodus_tests",
+    { "TestExodusImplicitArrays", "-D", dataRoot },
+    { holder, Group({ "zebIOParallelExodus" }) } },
+  { "import_tests",
+    { "TestVRMLImporter", "-D", dataRoot },
+    { holder,
+      Group({ "zebInteractionStyle", "zebRenderingOpenGL" }),
+      holder,
+      Group({ "zebInteractionStyle", "zebRenderingOpenGL" }) } },
 };
 
 std::string ExpectedTrace(const std::vector<Registration>& registrations)
@@ -97,13 +100,14 @@ std::string ExpectedTrace(const std::vector<Registration>& registrations)
 
 // The trace lines of a traced run of the program, and everything it wrote
 // on standard error.
-ProcessResult TracedRun(const StartupRow& row, const std::vector<std::string>& arguments,
+ProcessResult TracedRun(const StartupRow& row,
+                        const std::vector<std::string>& arguments,
                         std::string* trace)
 {
-  std::vector<std::string> args = {std::string(ZEB_PROGRAM_DIR) + "/" + row.program};
+  std::vector<std::string> args = { std::string(ZEB_PROGRAM_DIR) + "/" + row.program };
   args.insert(args.end(), arguments.begin(), arguments.end());
   ProcessOptions options;
-  options.setEnv = {"ZEB_TRACE_INIT=1"};
+  options.setEnv = { "ZEB_TRACE_INIT=1" };
   ProcessResult r = RunProcess(args, options);
   std::istringstream lines(r.err);
   std::string line;
@@ -140,7 +144,7 @@ TEST_P(StartupOrder, WrongTestNameStillMakesAndUndoesEveryRegistration)
 {
   const StartupRow& row = GetParam();
   std::string trace;
-  ProcessResult r = TracedRun(row, {"NoSuchTest", "-D", dataRoot}, &trace);
+  ProcessResult r = TracedRun(row, { "NoSuchTest", "-D", dataRoot }, &trace);
   EXPECT_EQ(r.exitStatus, 255);
   EXPECT_NE(r.out.find("Failed: NoSuchTest is an invalid test name.\n"), std::string::npos);
   EXPECT_EQ(trace, ExpectedTrace(row.registrations));
@@ -150,6 +154,8 @@ TEST_P(StartupOrder, WrongTestNameStillMakesAndUndoesEveryRegistration)
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, StartupOrder, testing::ValuesIn(startupTable),
+INSTANTIATE_TEST_SUITE_P(Programs,
+                         StartupOrder,
+                         testing::ValuesIn(startupTable),
                          [](const testing::TestParamInfo<StartupRow>& info)
                          { return info.param.program; });

@@ -14,13 +14,13 @@ ProcessResult Probe(const std::string& test, bool trace = false)
   ProcessOptions options;
   if (trace)
   {
-    options.setEnv = {"ZEB_TRACE_INIT=1"};
+    options.setEnv = { "ZEB_TRACE_INIT=1" };
   }
   else
   {
-    options.unsetEnv = {"ZEB_TRACE_INIT"};
+    options.unsetEnv = { "ZEB_TRACE_INIT" };
   }
-  return RunProcess({LEAK_REPORT_PROBE, test}, options);
+  return RunProcess({ LEAK_REPORT_PROBE, test }, options);
 }
 }
 

@@ -32,7 +32,10 @@ public:
 
 protected:
   zebProbeCounted() = default;
-  ~zebProbeCounted() override { ++destroyedCount; }
+  ~zebProbeCounted() override
+  {
+    ++destroyedCount;
+  }
 
   int Value = 7;
 };
@@ -59,7 +62,10 @@ class zebProbeSquare : public zebProbeShape
 
 public:
   static zebProbeSquare* New();
-  int GetNumberOfCorners() const override { return 4; }
+  int GetNumberOfCorners() const override
+  {
+    return 4;
+  }
 
 protected:
   zebProbeSquare() = default;
@@ -203,10 +209,11 @@ TEST(ObjectModel, PrintWritesHeaderThenStateBaseClassFirst)
   address << static_cast<const void*>(counted.GetPointer());
   std::ostringstream printed;
   counted->Print(printed);
-  EXPECT_EQ(printed.str(), "zebProbeCounted (" + address.str() +
-                             ")\n"
-                             "  Reference Count: 1\n"
-                             "  Value: 7\n");
+  EXPECT_EQ(printed.str(),
+            "zebProbeCounted (" + address.str() +
+              ")\n"
+              "  Reference Count: 1\n"
+              "  Value: 7\n");
 }
 
 TEST(ObjectModel, AbstractNewNeedsItsModule)
