@@ -3,11 +3,13 @@
 # lets another project use it, and the archives cpack makes of it.
 #
 #   bin/                 zebWrapTclInit, zebWrapPythonInit
-#   lib/                 lib<module>-ob4.3.so, libzebTestDriver.a, libzebPython.a
+#   lib/                 lib<module>-ob4.3.so, libzebTestDriver.a, libzebTestDriverMain.a,
+#                        libzebPython.a
 #   include/zeb-4.3/     the modules' headers, the driver's registry header, the
 #                        start-up registrations, the Tcl and Python glue headers
 #   lib/cmake/Zeb/       ZebConfig.cmake and its version file, ZebTargets*.cmake,
-#                        the functions and the driver's registry template
+#                        the functions and the driver's registry and start-up
+#                        templates
 #
 # Nothing installed names the build or source folder: libraries find each other
 # through $ORIGIN, the package through its own location.
@@ -19,18 +21,19 @@ include(CMakePackageConfigHelpers)
 add_executable(Zeb::zebWrapTclInit ALIAS zebWrapTclInit)
 add_executable(Zeb::zebWrapPythonInit ALIAS zebWrapPythonInit)
 add_library(Zeb::zebTestDriver ALIAS zebTestDriver)
-add_library(Zeb::zebTestStartup ALIAS zebTestStartup)
+add_library(Zeb::zebTestDriverMain ALIAS zebTestDriverMain)
+add_library(Zeb::zebTestToolkit ALIAS zebTestToolkit)
 add_library(Zeb::zebPython ALIAS zebPython)
 
 install(TARGETS zebWrapTclInit zebWrapPythonInit EXPORT ZebTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS zebTestDriver zebTestStartup zebPython EXPORT ZebTargets
+install(TARGETS zebTestDriver zebTestDriverMain zebTestToolkit zebPython EXPORT ZebTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   INCLUDES DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
 
 # The headers of the driver, of the start-up registrations and of the Python
 # glue lie in their targets' folders.
-foreach(target zebTestDriver zebTestStartup zebPython)
+foreach(target zebTestDriver zebTestToolkit zebPython)
   get_target_property(folder ${target} SOURCE_DIR)
   file(GLOB headers CONFIGURE_DEPENDS ${folder}/*.h)
   install(FILES ${headers} DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
@@ -50,6 +53,7 @@ install(FILES
   ${CMAKE_CURRENT_LIST_DIR}/ZebWrapPython.cmake
   ${CMAKE_CURRENT_LIST_DIR}/ZebWrapTcl.cmake
   ${ZEB_TEST_REGISTRY_TEMPLATE}
+  ${ZEB_TEST_STARTUP_TEMPLATE}
   DESTINATION ${ZEB_INSTALL_CMAKEDIR})
 
 # cpack: a .tar.gz of the install (one top folder, usable wherever it is

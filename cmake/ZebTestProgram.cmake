@@ -1,20 +1,53 @@
-# zeb_test_program(<program> TESTS <test>... [SOURCES <src>...] [LIBRARIES <lib>...])
+# zeb_test_program(<program>
+#   TESTS <test>...
+#   SOURCES <src>...
+#   [STARTUP [GROUP <module>...]...]
+#   [LIBRARIES <lib>...]
+#   [ARGUMENTS <arg>...]
+#   [RUN <test>... | PROBE])
 #
-# Builds a test program from the common test driver and a registry of the
-# named tests, in the order given. Each test is a free function
+# Builds a test program from the common test driver, a registry of the named
+# tests, in the order given, and the sources. Each test is a free function
 #   int <test>(int argc, char* argv[])
-# defined in one of the sources. The registry is written from the driver's
-# template, ZEB_TEST_REGISTRY_TEMPLATE (the installed package sets it to its
-# own copy), and the program links Zeb::zebTestDriver, the driver's main.
+# defined in one of the sources.
+#
+# STARTUP names the program's start-up registrations: a leak-tracking holder,
+# then one auto-initialisation group per GROUP, in order. They are written to
+# the header TestStartup.h, and every source that includes it makes them; the
+# modules are linked into the program. Without STARTUP there is no such
+# header and nothing is registered.
+#
+# The sources form the object library <program>_objects, so that other
+# programs (probes with a seam of their own) link the very same test code.
+#
+# Each test gets the CTest run <program>.<test>: the program started with the
+# test's name and ARGUMENTS. The run fails on a non-zero exit status and on a
+# leak report from the toolkit's leak tracking. RUN limits the runs to the
+# tests it names; PROBE, for programs that only other tests start, makes none.
+#
+# The registry and TestStartup.h are written from the driver's templates,
+# ZEB_TEST_REGISTRY_TEMPLATE and ZEB_TEST_STARTUP_TEMPLATE (the installed
+# package sets them to its own copies); the program links
+# Zeb::zebTestDriverMain, the driver's main.
 if(NOT DEFINED ZEB_TEST_REGISTRY_TEMPLATE)
   set(ZEB_TEST_REGISTRY_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/../Testing/Driver/TestRegistry.cxx.in)
 endif()
+if(NOT DEFINED ZEB_TEST_STARTUP_TEMPLATE)
+  set(ZEB_TEST_STARTUP_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/../Testing/Driver/TestStartup.h.in)
+endif()
 
 function(zeb_test_program program)
-  cmake_parse_arguments(ARG "" "" "TESTS;SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "PROBE" "" "TESTS;SOURCES;STARTUP;LIBRARIES;ARGUMENTS;RUN" ${ARGN})
   if(NOT ARG_TESTS)
     message(FATAL_ERROR "zeb_test_program(${program}): no TESTS given")
   endif()
+
+  add_library(${program}_objects OBJECT ${ARG_SOURCES})
+  target_link_libraries(${program}_objects PUBLIC ${ARG_LIBRARIES})
+  if(DEFINED ARG_STARTUP OR "STARTUP" IN_LIST ARG_KEYWORDS_MISSING_VALUES)
+    zeb_write_test_startup(${program} ${ARG_STARTUP})
+  endif()
+
   set(ZEB_TEST_DECLARATIONS "")
   set(ZEB_TEST_ENTRIES "")
   foreach(test IN LISTS ARG_TESTS)
@@ -23,15 +56,51 @@ function(zeb_test_program program)
   endforeach()
   set(registry ${CMAKE_CURRENT_BINARY_DIR}/${program}Registry.cxx)
   configure_file(${ZEB_TEST_REGISTRY_TEMPLATE} ${registry} @ONLY)
-  add_executable(${program} ${registry} ${ARG_SOURCES})
-  target_link_libraries(${program} PRIVATE Zeb::zebTestDriver ${ARG_LIBRARIES})
+  add_executable(${program} ${registry})
+  target_link_libraries(${program} PRIVATE Zeb::zebTestDriverMain ${program}_objects)
+  # The objects of an object library reach only the targets that link it
+  # directly: those of another program's tests are linked here.
+  foreach(library IN LISTS ARG_LIBRARIES)
+    if(TARGET ${library})
+      get_target_property(type ${library} TYPE)
+      if(type STREQUAL "OBJECT_LIBRARY")
+        target_link_libraries(${program} PRIVATE ${library})
+      endif()
+    endif()
+  endforeach()
+
+  if(ARG_PROBE)
+    return()
+  endif()
+  set(runs ${ARG_TESTS})
+  if(ARG_RUN)
+    set(runs ${ARG_RUN})
+  endif()
+  foreach(test IN LISTS runs)
+    add_test(NAME ${program}.${test} COMMAND ${program} ${test} ${ARG_ARGUMENTS})
+    set_tests_properties(${program}.${test} PROPERTIES FAIL_REGULAR_EXPRESSION "Leaks detected")
+  endforeach()
 endfunction()
 
-# zeb_add_program_test(<name> <program> [<arg>...])
-#
-# Registers one run of a test program with CTest. The run fails on a non-zero
-# exit status and on a leak report from the toolkit's leak tracking.
-function(zeb_add_program_test name program)
-  add_test(NAME ${name} COMMAND ${program} ${ARGN})
-  set_tests_properties(${name} PROPERTIES FAIL_REGULAR_EXPRESSION "Leaks detected")
+# Writes <program>'s TestStartup.h from its STARTUP list and links the
+# modules that the list names.
+function(zeb_write_test_startup program)
+  set(ZEB_STARTUP_LINES "ZEB_LEAK_TRACKING_HOLDER()\n")
+  set(group "")
+  foreach(word IN LISTS ARGN ITEMS GROUP)
+    if(word STREQUAL "GROUP")
+      if(group)
+        list(JOIN group ", " modules)
+        string(APPEND ZEB_STARTUP_LINES "ZEB_AUTOINIT_GROUP(${modules})\n")
+      endif()
+      set(group "")
+    else()
+      list(APPEND group ${word})
+      target_link_libraries(${program}_objects PUBLIC Zeb::${word})
+    endif()
+  endforeach()
+  set(directory ${CMAKE_CURRENT_BINARY_DIR}/${program}Startup)
+  configure_file(${ZEB_TEST_STARTUP_TEMPLATE} ${directory}/TestStartup.h @ONLY)
+  target_include_directories(${program}_objects PUBLIC ${directory})
+  target_link_libraries(${program}_objects PUBLIC Zeb::zebTestToolkit)
 endfunction()

@@ -8,15 +8,9 @@
 #include <zebPrintSelf.h>
 #include <zebSMAnimationScene.h>
 #include <zebSMAnimationSceneWriters.h>
-#include <zebTestStartup.h>
 
-ZEB_LEAK_TRACKING_HOLDER()
-ZEB_AUTOINIT_GROUP(zebInteractionStyle, zebRenderingFreeType, zebRenderingFreeTypeOpenGL,
-                   zebRenderingOpenGL)
-ZEB_AUTOINIT_GROUP(zebOBServerManagerRendering)
-ZEB_AUTOINIT_GROUP(zebIOParallelExodus)
-ZEB_AUTOINIT_GROUP(zebRenderingVolumeOpenGL)
-ZEB_AUTOINIT_GROUP(zebRenderingContextOpenGL)
+// This program's start-up registrations, made before main runs.
+#include "TestStartup.h"
 
 static const zebPrintSelfClass animationClasses[] = {
   ZEB_PRINT_SELF_CLASS(zebCompositeAnimationPlayer),
@@ -41,7 +35,8 @@ static const zebPrintSelfClass animationClasses[] = {
   ZEB_PRINT_SELF_CLASS(zebSMAnimationSceneProxy),
   ZEB_PRINT_SELF_CLASS(zebTimestepsAnimationPlayer),
   ZEB_PRINT_SELF_CLASS(zebXMLOBAnimationWriter),
-  {nullptr, nullptr}};
+  { nullptr, nullptr }
+};
 
 int ObriskCoreAnimationPrintSelf(int, char*[])
 {

@@ -6,14 +6,13 @@
 #include <zebPrintSelf.h>
 #include <zebStringList.h>
 
-static const zebPrintSelfClass commonClasses[] = {
-  ZEB_PRINT_SELF_CLASS(zebCommandOptions),
-  ZEB_PRINT_SELF_CLASS(zebCommandOptionsXMLParser),
-  ZEB_PRINT_SELF_CLASS(zebOBTestUtilities),
-  ZEB_PRINT_SELF_CLASS(zebOBXMLElement),
-  ZEB_PRINT_SELF_CLASS(zebOBXMLParser),
-  ZEB_PRINT_SELF_CLASS(zebStringList),
-  {nullptr, nullptr}};
+static const zebPrintSelfClass commonClasses[] = { ZEB_PRINT_SELF_CLASS(zebCommandOptions),
+                                                   ZEB_PRINT_SELF_CLASS(zebCommandOptionsXMLParser),
+                                                   ZEB_PRINT_SELF_CLASS(zebOBTestUtilities),
+                                                   ZEB_PRINT_SELF_CLASS(zebOBXMLElement),
+                                                   ZEB_PRINT_SELF_CLASS(zebOBXMLParser),
+                                                   ZEB_PRINT_SELF_CLASS(zebStringList),
+                                                   { nullptr, nullptr } };
 
 int ObriskCoreCommonPrintSelf(int, char*[])
 {

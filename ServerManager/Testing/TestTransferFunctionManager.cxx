@@ -9,24 +9,17 @@
 #include <zebSMSessionProxyManager.h>
 #include <zebSMTransferFunctionManager.h>
 #include <zebSmartPointerBase.h>
-#include <zebTestStartup.h>
 
 #include <iostream>
 
-ZEB_LEAK_TRACKING_HOLDER()
-ZEB_AUTOINIT_GROUP(zebInteractionStyle,
-                   zebRenderingFreeType,
-                   zebRenderingFreeTypeOpenGL,
-                   zebRenderingOpenGL)
-ZEB_AUTOINIT_GROUP(zebOBServerManagerRendering)
-ZEB_AUTOINIT_GROUP(zebIOParallelExodus)
-ZEB_AUTOINIT_GROUP(zebRenderingVolumeOpenGL)
-ZEB_AUTOINIT_GROUP(zebRenderingContextOpenGL)
+// This program's start-up registrations, made before main runs.
+#include "TestStartup.h"
 
-// Reports the failed check and gives the test's failure result.
-static int FailedAt(int line)
+// Reports a failed check by its number and gives the test's failure result.
+// The numbers are fixed: callers read them from the message.
+static int FailedCheck(int check)
 {
-  std::cerr << "ERROR: Failed at line " << line << std::endl;
+  std::cerr << "ERROR: Failed at line " << check << std::endl;
   return 1;
 }
 
@@ -41,29 +34,29 @@ int TestTransferFunctionManager(int, char* argv[])
   zebSMProxy* colorFunction = manager->GetColorTransferFunction("arrayOne", proxyManager);
   if (!colorFunction)
   {
-    return FailedAt(41);
+    return FailedCheck(41);
   }
   if (manager->GetColorTransferFunction("arrayOne", proxyManager) != colorFunction)
   {
-    return FailedAt(48);
+    return FailedCheck(48);
   }
   if (manager->GetColorTransferFunction("arrayTwo", proxyManager) == colorFunction)
   {
-    return FailedAt(55);
+    return FailedCheck(55);
   }
 
   zebSMProxy* opacityFunction = manager->GetOpacityTransferFunction("arrayOne", proxyManager);
   if (!opacityFunction)
   {
-    return FailedAt(62);
+    return FailedCheck(62);
   }
   if (manager->GetOpacityTransferFunction("arrayOne", proxyManager) != opacityFunction)
   {
-    return FailedAt(67);
+    return FailedCheck(67);
   }
   if (manager->GetOpacityTransferFunction("arrayTwo", proxyManager) == opacityFunction)
   {
-    return FailedAt(72);
+    return FailedCheck(72);
   }
 
   zebSMProxy* linkedOpacityFunction = nullptr;
@@ -73,14 +66,14 @@ int TestTransferFunctionManager(int, char* argv[])
   }
   if (linkedOpacityFunction != opacityFunction)
   {
-    return FailedAt(79);
+    return FailedCheck(79);
   }
 
   zebSMProxy* view = proxyManager->NewProxy("views", "RenderView", nullptr);
   if (!view)
   {
     // Without a view the steps below would call through null.
-    return FailedAt(86);
+    return FailedCheck(86);
   }
   view->UpdateObjects();
 
@@ -88,11 +81,11 @@ int TestTransferFunctionManager(int, char* argv[])
   zebObjectBase* scalarBar = manager->GetScalarBarRepresentation(colorFunction, view);
   if (!scalarBar)
   {
-    return FailedAt(96);
+    return FailedCheck(96);
   }
   if (manager->GetScalarBarRepresentation(colorFunction, view) != scalarBar)
   {
-    return FailedAt(102);
+    return FailedCheck(102);
   }
 
   view->Delete();

@@ -1,6 +1,7 @@
-// The common main of every test program: picks one registered test by its
-// number, its exact name or a "-R" name fragment, hands it the rest of the
+// The common test driver of every test program: picks one registered test by
+// its number, its exact name or a "-R" name fragment, hands it the rest of the
 // command line and returns its result as the exit status.
+#include "TestDriver.h"
 #include "TestRegistry.h"
 
 #include <zebSystemInformation.h>
@@ -92,7 +93,7 @@ static int OutOfMemory()
   return -1;
 }
 
-int main(int argc, char* argv[])
+int TestDriverMain(int argc, char* argv[])
 {
   int count = CountTests();
   int selected = -1;

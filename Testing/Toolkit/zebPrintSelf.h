@@ -20,13 +20,16 @@ struct zebPrintSelfClass
   zebObjectBase* (*create)();
 };
 
-template <class T>
+template<class T>
 zebObjectBase* zebNewInstanceOf()
 {
   return T::New();
 }
 
-#define ZEB_PRINT_SELF_CLASS(thisClass) {#thisClass, zebNewInstanceOf<thisClass>}
+#define ZEB_PRINT_SELF_CLASS(thisClass)                                                            \
+  {                                                                                                \
+#thisClass, zebNewInstanceOf < thisClass>                                                      \
+  }
 
 // Returns 0 when every class could be created, else 1 after naming on
 // standard error the first class whose New gave no instance.

@@ -11,8 +11,14 @@ public:
     : Level(level)
   {
   }
-  zebIndent GetNextIndent() const { return zebIndent(this->Level + 2); }
-  int GetLevel() const { return this->Level; }
+  zebIndent GetNextIndent() const
+  {
+    return zebIndent(this->Level + 2);
+  }
+  int GetLevel() const
+  {
+    return this->Level;
+  }
 
 private:
   int Level;

@@ -21,10 +21,10 @@ public:
 // through the factory; it registers each implementation on behalf of the
 // module, zebObjectFactory::RegisterOverride(className, create, "<module>"),
 // so that the last destruct removes them.
-#define ZEB_MODULE_AUTOINIT(module, registerImplementations)                                      \
+#define ZEB_MODULE_AUTOINIT(module, registerImplementations)                                       \
   void module##_AutoInit_Construct()                                                               \
   {                                                                                                \
-    zebModuleInit::Construct(#module, registerImplementations);                                   \
+    zebModuleInit::Construct(#module, registerImplementations);                                    \
   }                                                                                                \
   void module##_AutoInit_Destruct()                                                                \
   {                                                                                                \
@@ -32,7 +32,7 @@ public:
   }
 
 // Declares the pair, for a module's header.
-#define ZEB_MODULE_AUTOINIT_DECLARE(module)                                                       \
+#define ZEB_MODULE_AUTOINIT_DECLARE(module)                                                        \
   void module##_AutoInit_Construct();                                                              \
   void module##_AutoInit_Destruct();
 

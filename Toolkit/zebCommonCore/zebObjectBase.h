@@ -11,9 +11,18 @@
 class zebObjectBase
 {
 public:
-  virtual const char* GetClassName() const { return "zebObjectBase"; }
-  static bool IsTypeOf(const char* type) { return strcmp("zebObjectBase", type) == 0; }
-  virtual bool IsA(const char* type) const { return zebObjectBase::IsTypeOf(type); }
+  virtual const char* GetClassName() const
+  {
+    return "zebObjectBase";
+  }
+  static bool IsTypeOf(const char* type)
+  {
+    return strcmp("zebObjectBase", type) == 0;
+  }
+  virtual bool IsA(const char* type) const
+  {
+    return zebObjectBase::IsTypeOf(type);
+  }
 
   // Drops the creation reference; the object is destroyed with its last one.
   virtual void Delete();
@@ -21,7 +30,10 @@ public:
   // Adds or drops one reference. The owner is informational only.
   void Register(zebObjectBase* owner);
   void UnRegister(zebObjectBase* owner);
-  int GetReferenceCount() const { return this->ReferenceCount; }
+  int GetReferenceCount() const
+  {
+    return this->ReferenceCount;
+  }
 
   // Writes a header naming the class and the object, then its state.
   void Print(std::ostream& os);
@@ -47,15 +59,21 @@ private:
 #define zebTypeMacro(thisClass, superClass)                                                        \
 public:                                                                                            \
   typedef superClass Superclass;                                                                   \
-  const char* GetClassName() const override { return #thisClass; }                                \
+  const char* GetClassName() const override                                                        \
+  {                                                                                                \
+    return #thisClass;                                                                             \
+  }                                                                                                \
   static bool IsTypeOf(const char* type)                                                           \
   {                                                                                                \
     return strcmp(#thisClass, type) == 0 || superClass::IsTypeOf(type);                            \
   }                                                                                                \
-  bool IsA(const char* type) const override { return thisClass::IsTypeOf(type); }                  \
+  bool IsA(const char* type) const override                                                        \
+  {                                                                                                \
+    return thisClass::IsTypeOf(type);                                                              \
+  }                                                                                                \
   static thisClass* SafeDownCast(zebObjectBase* object)                                            \
   {                                                                                                \
-    return object && object->IsA(#thisClass) ? static_cast<thisClass*>(object) : nullptr;         \
+    return object && object->IsA(#thisClass) ? static_cast<thisClass*>(object) : nullptr;          \
   }
 
 #endif

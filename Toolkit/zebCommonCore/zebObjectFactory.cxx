@@ -40,8 +40,11 @@ zebObjectBase* zebObjectFactory::CreateInstance(const char* className)
   zebObjectBase* made = chosen.create();
   if (made && !made->IsA(className))
   {
-    fprintf(stderr, "zebObjectFactory: %s registered for %s made a %s; refused\n",
-            chosen.owner.c_str(), className, made->GetClassName());
+    fprintf(stderr,
+            "zebObjectFactory: %s registered for %s made a %s; refused\n",
+            chosen.owner.c_str(),
+            className,
+            made->GetClassName());
     made->Delete();
     return nullptr;
   }
@@ -61,10 +64,11 @@ zebObjectBase* zebObjectFactory::CreateAbstract(const char* className)
   return made;
 }
 
-void zebObjectFactory::RegisterOverride(const char* className, zebCreateFunction create,
+void zebObjectFactory::RegisterOverride(const char* className,
+                                        zebCreateFunction create,
                                         const char* owner)
 {
-  Registrations().push_back({className, create, owner});
+  Registrations().push_back({ className, create, owner });
 }
 
 void zebObjectFactory::UnRegisterOverrides(const char* owner)

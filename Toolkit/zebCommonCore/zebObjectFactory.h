@@ -20,8 +20,7 @@ public:
 
   // Registers create as an implementation of className on behalf of owner
   // (a module name). Later registrations take precedence.
-  static void RegisterOverride(const char* className, zebCreateFunction create,
-                               const char* owner);
+  static void RegisterOverride(const char* className, zebCreateFunction create, const char* owner);
 
   // Removes every registration made on behalf of owner.
   static void UnRegisterOverrides(const char* owner);
@@ -31,7 +30,7 @@ public:
 #define zebStandardNewMacro(thisClass)                                                             \
   thisClass* thisClass::New()                                                                      \
   {                                                                                                \
-    if (zebObjectBase* made = zebObjectFactory::CreateInstance(#thisClass))                       \
+    if (zebObjectBase* made = zebObjectFactory::CreateInstance(#thisClass))                        \
     {                                                                                              \
       return static_cast<thisClass*>(made);                                                        \
     }                                                                                              \
@@ -45,7 +44,7 @@ public:
 #define zebAbstractNewMacro(thisClass)                                                             \
   thisClass* thisClass::New()                                                                      \
   {                                                                                                \
-    return static_cast<thisClass*>(zebObjectFactory::CreateAbstract(#thisClass));                 \
+    return static_cast<thisClass*>(zebObjectFactory::CreateAbstract(#thisClass));                  \
   }
 
 #endif

@@ -22,7 +22,10 @@ public:
   zebSmartPointerBase& operator=(const zebSmartPointerBase& other);
   zebSmartPointerBase& operator=(zebObjectBase* object);
 
-  zebObjectBase* GetPointer() const { return this->Object; }
+  zebObjectBase* GetPointer() const
+  {
+    return this->Object;
+  }
 
 private:
   // Empties the handle first, then releases what it held.
@@ -31,7 +34,7 @@ private:
   zebObjectBase* Object;
 };
 
-template <class T>
+template<class T>
 class zebSmartPointer : public zebSmartPointerBase
 {
 public:
@@ -51,12 +54,27 @@ public:
   }
 
   // A handle that takes over the creation reference of a new object.
-  static zebSmartPointer<T> New() { return zebSmartPointer<T>(T::New(), NoReference()); }
+  static zebSmartPointer<T> New()
+  {
+    return zebSmartPointer<T>(T::New(), NoReference());
+  }
 
-  T* GetPointer() const { return static_cast<T*>(this->zebSmartPointerBase::GetPointer()); }
-  T* operator->() const { return this->GetPointer(); }
-  T& operator*() const { return *this->GetPointer(); }
-  operator T*() const { return this->GetPointer(); }
+  T* GetPointer() const
+  {
+    return static_cast<T*>(this->zebSmartPointerBase::GetPointer());
+  }
+  T* operator->() const
+  {
+    return this->GetPointer();
+  }
+  T& operator*() const
+  {
+    return *this->GetPointer();
+  }
+  operator T*() const
+  {
+    return this->GetPointer();
+  }
 };
 
 #endif

@@ -15,7 +15,7 @@ struct LoadedLibrary
   std::string Failure;
 };
 
-template <typename Function>
+template<typename Function>
 bool LookUp(void* handle, const char* name, Function& function, std::string& failure)
 {
   function = reinterpret_cast<Function>(dlsym(handle, name));

@@ -1,6 +1,6 @@
 // The Exodus II library, opened on first use rather than linked: it brings
-// netCDF (whose inquiry calls are looked up through it too), HDF5 and their dependencies (some 45 libraries) along, and every
-// program that links the reader would otherwise load them at start-up
+// netCDF (whose inquiry calls are looked up through it too), HDF5 and their dependencies (some 45
+// libraries) along, and every program that links the reader would otherwise load them at start-up
 // whether or not it reads a file.
 #ifndef ZEB_EXODUS_II_LIBRARY_H
 #define ZEB_EXODUS_II_LIBRARY_H

@@ -9,7 +9,10 @@ namespace
 {
 // True when the file has no variable called name, or when it has exactly
 // the given dimension lengths.
-bool ShapeIs(const zebExodusIIFunctions& ex, int exoid, const std::string& name, const std::vector<int64_t>& shape)
+bool ShapeIs(const zebExodusIIFunctions& ex,
+             int exoid,
+             const std::string& name,
+             const std::vector<int64_t>& shape)
 {
   int varid = -1;
   if (ex.InqVarid(exoid, name.c_str(), &varid) != NC_NOERR)
@@ -58,7 +61,10 @@ bool ElementTypeFits(const zebExodusIIFunctions& ex, int exoid, const std::strin
 }
 }
 
-bool zebExodusIICoordinatesFit(const zebExodusIIFunctions& ex, int exoid, int64_t dimensions, int64_t nodes)
+bool zebExodusIICoordinatesFit(const zebExodusIIFunctions& ex,
+                               int exoid,
+                               int64_t dimensions,
+                               int64_t nodes)
 {
   // Without any coordinate variable the reader would take memory for nodes
   // the file cannot hold.
@@ -69,7 +75,8 @@ bool zebExodusIICoordinatesFit(const zebExodusIIFunctions& ex, int exoid, int64_
     return false;
   }
   return ShapeIs(ex, exoid, "coordx", { nodes }) && ShapeIs(ex, exoid, "coordy", { nodes }) &&
-         ShapeIs(ex, exoid, "coordz", { nodes }) && ShapeIs(ex, exoid, "coord", { dimensions, nodes });
+         ShapeIs(ex, exoid, "coordz", { nodes }) &&
+         ShapeIs(ex, exoid, "coord", { dimensions, nodes });
 }
 
 bool zebExodusIIBlockIdsFit(const zebExodusIIFunctions& ex, int exoid, int64_t blocks)
@@ -84,5 +91,6 @@ bool zebExodusIIConnectivityFits(const zebExodusIIFunctions& ex,
                                  int64_t nodesPerElement)
 {
   std::string name = "connect" + std::to_string(block + 1);
-  return ElementTypeFits(ex, exoid, name) && ShapeIs(ex, exoid, name, { elements, nodesPerElement });
+  return ElementTypeFits(ex, exoid, name) &&
+         ShapeIs(ex, exoid, name, { elements, nodesPerElement });
 }

@@ -15,7 +15,10 @@
 // per node, and the older combined "coord" one per dimension and node. A
 // file with nodes has "coordx" or "coord"; another variable the file lacks
 // is left for the Exodus II library to report.
-bool zebExodusIICoordinatesFit(const zebExodusIIFunctions& ex, int exoid, int64_t dimensions, int64_t nodes);
+bool zebExodusIICoordinatesFit(const zebExodusIIFunctions& ex,
+                               int exoid,
+                               int64_t dimensions,
+                               int64_t nodes);
 
 // The element block ids ("eb_prop1"): one per block.
 bool zebExodusIIBlockIdsFit(const zebExodusIIFunctions& ex, int exoid, int64_t blocks);

@@ -9,7 +9,6 @@
 
 class zebVRMLInput;
 struct zebVRMLNode;
-struct zebVRMLShape;
 
 // Bounds of a scene the reader takes on: points of all shapes together (one
 // per face corner), coordinates or normals of one node, index entries of one
@@ -66,10 +65,5 @@ struct zebVRMLNode
 bool zebParseVRMLNodes(zebVRMLInput& input,
                        std::vector<zebVRMLNodePointer>& roots,
                        std::string& error);
-
-// Applies transforms and builds the triangles of every shape below roots.
-bool zebBuildVRMLShapes(const std::vector<zebVRMLNodePointer>& roots,
-                        std::vector<zebVRMLShape>& shapes,
-                        std::string& error);
 
 #endif

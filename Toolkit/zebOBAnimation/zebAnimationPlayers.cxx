@@ -36,7 +36,7 @@ void zebTimestepsAnimationPlayer::PrintSelf(std::ostream& os, zebIndent indent)
 
 void zebCompositeAnimationPlayer::PrintSelf(std::ostream& os, zebIndent indent)
 {
-  static const char* const modeNames[] = {"Sequence", "Real Time", "Snap To Timesteps"};
+  static const char* const modeNames[] = { "Sequence", "Real Time", "Snap To Timesteps" };
   this->Superclass::PrintSelf(os, indent);
   os << indent << "Play Mode: " << modeNames[this->PlayMode] << "\n";
 }

@@ -10,8 +10,9 @@ zebStandardNewMacro(zebOBCameraAnimationCue);
 void zebAnimationCue::PrintSelf(std::ostream& os, zebIndent indent)
 {
   this->Superclass::PrintSelf(os, indent);
-  os << indent << "Time Mode: "
-     << (this->TimeMode == TIMEMODE_NORMALIZED ? "Normalized" : "Relative") << "\n";
+  os << indent
+     << "Time Mode: " << (this->TimeMode == TIMEMODE_NORMALIZED ? "Normalized" : "Relative")
+     << "\n";
   os << indent << "Start Time: " << this->StartTime << "\n";
   os << indent << "End Time: " << this->EndTime << "\n";
 }

@@ -15,7 +15,7 @@ void zebOBKeyFrameCueManipulator::PrintSelf(std::ostream& os, zebIndent indent)
 
 void zebOBCameraCueManipulator::PrintSelf(std::ostream& os, zebIndent indent)
 {
-  static const char* const modeNames[] = {"Camera", "Path", "Follow Data"};
+  static const char* const modeNames[] = { "Camera", "Path", "Follow Data" };
   this->Superclass::PrintSelf(os, indent);
   os << indent << "Mode: " << modeNames[this->Mode] << "\n";
 }

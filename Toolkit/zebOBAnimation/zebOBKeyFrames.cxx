@@ -52,7 +52,7 @@ void zebOBSinusoidKeyFrame::PrintSelf(std::ostream& os, zebIndent indent)
 
 void zebOBCompositeKeyFrame::PrintSelf(std::ostream& os, zebIndent indent)
 {
-  static const char* const typeNames[] = {"Boolean", "Ramp", "Exponential", "Sinusoid"};
+  static const char* const typeNames[] = { "Boolean", "Ramp", "Exponential", "Sinusoid" };
   this->Superclass::PrintSelf(os, indent);
   os << indent << "Type: " << typeNames[this->Type] << "\n";
 }

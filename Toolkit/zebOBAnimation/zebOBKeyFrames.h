@@ -118,9 +118,9 @@ public:
 protected:
   zebOBCameraKeyFrame() = default;
 
-  double Position[3] = {0.0, 0.0, 1.0};
-  double FocalPoint[3] = {0.0, 0.0, 0.0};
-  double ViewUp[3] = {0.0, 1.0, 0.0};
+  double Position[3] = { 0.0, 0.0, 1.0 };
+  double FocalPoint[3] = { 0.0, 0.0, 0.0 };
+  double ViewUp[3] = { 0.0, 1.0, 0.0 };
   double ViewAngle = 30.0;
 };
 

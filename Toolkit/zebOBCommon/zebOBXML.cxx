@@ -25,7 +25,6 @@ void zebOBXMLParser::PrintSelf(std::ostream& os, zebIndent indent)
 {
   this->Superclass::PrintSelf(os, indent);
   os << indent << "File Name: " << zebPrintText(this->FileName) << "\n";
-  os << indent << "Suppress Error Messages: " << zebPrintOnOff(this->SuppressErrorMessages)
-     << "\n";
+  os << indent << "Suppress Error Messages: " << zebPrintOnOff(this->SuppressErrorMessages) << "\n";
   os << indent << "Number Of Open Elements: " << this->NumberOfOpenElements << "\n";
 }

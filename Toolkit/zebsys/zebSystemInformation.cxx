@@ -8,7 +8,7 @@
 
 namespace
 {
-const int fatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+const int fatalSignals[] = { SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT };
 
 void WriteText(const char* text)
 {
@@ -31,7 +31,7 @@ void PrintStackTrace(int signal)
   }
   while (length > 0)
   {
-    char digit[2] = {number[--length], '\0'};
+    char digit[2] = { number[--length], '\0' };
     WriteText(digit);
   }
   WriteText(" (");

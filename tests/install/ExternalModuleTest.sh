@@ -65,11 +65,12 @@ mv "$work/staged" "$work/moved/zeb"
 kit=$work/moved/zeb
 
 for file in bin/zebWrapTclInit bin/zebWrapPythonInit lib/libzebCommonCore-ob4.3.so \
-  lib/libzebCommonCoreTcl-ob4.3.so lib/libzebTestDriver.a lib/libzebPython.a \
-  include/zeb-4.3/zebObjectBase.h include/zeb-4.3/TestRegistry.h \
+  lib/libzebCommonCoreTcl-ob4.3.so lib/libzebTestDriver.a lib/libzebTestDriverMain.a \
+  lib/libzebPython.a include/zeb-4.3/zebObjectBase.h include/zeb-4.3/TestRegistry.h \
   include/zeb-4.3/zebTestStartup.h include/zeb-4.3/zebTclUtil.h include/zeb-4.3/zebPython.h \
   lib/cmake/Zeb/ZebConfig.cmake lib/cmake/Zeb/ZebConfigVersion.cmake \
-  lib/cmake/Zeb/ZebTargets.cmake lib/cmake/Zeb/TestRegistry.cxx.in; do
+  lib/cmake/Zeb/ZebTargets.cmake lib/cmake/Zeb/TestRegistry.cxx.in \
+  lib/cmake/Zeb/TestStartup.h.in; do
   [ -f "$kit/$file" ] || fail "$file is not installed"
 done
 

@@ -2,12 +2,12 @@
 // output and releases it. Leak tracking reports a counter left behind.
 #include <zebExampleCounter.h>
 #include <zebPrintSelf.h>
-#include <zebTestStartup.h>
 
 #include <iostream>
 #include <sstream>
 
-ZEB_LEAK_TRACKING_HOLDER()
+// This program's start-up registrations, made before main runs.
+#include "TestStartup.h"
 
 int TestExampleCounterPrint(int, char*[])
 {

@@ -2,15 +2,14 @@
 // and checks the ids of the first element block: its element ids count 1, 2,
 // 3, ... and its first three node ids are 143, 706 and 3173.
 #include <TestDataFile.h>
-#include <zebTestStartup.h>
 
 #include <zebExodusIIReader.h>
 #include <zebIdTypeArray.h>
 #include <zebMultiBlockDataSet.h>
 #include <zebSmartPointerBase.h>
 
-ZEB_LEAK_TRACKING_HOLDER()
-ZEB_AUTOINIT_GROUP(zebIOParallelExodus)
+// This program's start-up registrations, made before main runs.
+#include "TestStartup.h"
 
 // The id array called name in the block's attribute data of the given kind,
 // or null when the block has no such data or the array is missing or holds

@@ -12,7 +12,10 @@ static char* CopyOf(const char* text)
   return copy;
 }
 
-char* LookUpSetting(const char* option, int argc, char* argv[], const char* variable,
+char* LookUpSetting(const char* option,
+                    int argc,
+                    char* argv[],
+                    const char* variable,
                     const char* fallback)
 {
   int valueIndex = -1;

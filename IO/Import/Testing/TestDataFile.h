@@ -8,7 +8,10 @@
 // option, else of the environment variable's value (empty counts as set),
 // else of fallback; null when nothing is found and fallback is null. The
 // caller releases it with delete[].
-char* LookUpSetting(const char* option, int argc, char* argv[], const char* variable,
+char* LookUpSetting(const char* option,
+                    int argc,
+                    char* argv[],
+                    const char* variable,
                     const char* fallback);
 
 // A new array holding the data root, "/" and relativeName; never null. The

@@ -5,11 +5,10 @@
 #include <zebRenderWindow.h>
 #include <zebRenderWindowInteractor.h>
 #include <zebRenderer.h>
-#include <zebTestStartup.h>
 #include <zebVRMLImporter.h>
 
-ZEB_LEAK_TRACKING_HOLDER()
-ZEB_AUTOINIT_GROUP(zebInteractionStyle, zebRenderingOpenGL)
+// This program's start-up registrations, made before main runs.
+#include "TestStartup.h"
 
 int TestVRMLImporter(int argc, char* argv[])
 {

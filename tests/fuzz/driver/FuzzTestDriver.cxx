@@ -1,13 +1,13 @@
-// Fuzz target of the common test driver: Testing/Driver/TestDriver.cxx is
-// compiled into this target with its main renamed to zebTestDriverMain and
+// Fuzz target of the common test driver: the driver library (TestDriverMain)
 // runs against the small registry below. An input is an argument vector and
 // standard input: the bytes before the first NUL are the arguments after
 // argument 0, one per line (none when there are no such bytes), the bytes
 // after it standard input. The driver's output goes to /dev/null; what is
 // checked is which test it calls, with which arguments, and its exit status,
 // against the selection rules written out here.
-#include "../FuzzChecks.h"
+#include <FuzzChecks.h>
 
+#include <TestDriver.h>
 #include <TestRegistry.h>
 
 #include <algorithm>
@@ -17,8 +17,6 @@
 #include <cstdint>
 #include <cstring>
 #include <unistd.h>
-
-int zebTestDriverMain(int argc, char* argv[]);
 
 namespace
 {
@@ -193,7 +191,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
   }
 
   lastCall = Call();
-  int status = zebTestDriverMain(argc, argv.data());
+  int status = TestDriverMain(argc, argv.data());
   // The driver arms stack traces for the test it runs; give libFuzzer's and
   // the sanitizers' handlers back.
   for (int i = 0; i < 5; ++i)

@@ -3,7 +3,7 @@
 // reader's message or a library name and names, and then an init file and an
 // implementation file that hold their generated pieces in order: the fixed
 // ones and those made from the names read.
-#include "../FuzzChecks.h"
+#include <FuzzChecks.h>
 
 #include <zebWrapPythonInitText.h>
 

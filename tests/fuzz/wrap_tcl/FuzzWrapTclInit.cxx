@@ -2,7 +2,7 @@
 // reader and writer, the output kept in memory. Every input must give either
 // one of the reader's three messages or a source that holds the generated
 // pieces in order: the fixed ones and those made from the names read.
-#include "../FuzzChecks.h"
+#include <FuzzChecks.h>
 
 #include <zebWrapTclInitText.h>
 

@@ -1,0 +1,65 @@
+// The leak report of the toolkit's leak tracking, seen from outside through
+// the leak probe, a program with two leak-tracking holders.
+#include "RunProcess.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const std::string reportHeader =
+  "Leaks detected: toolkit objects still alive when leak tracking ended\n";
+
+ProcessResult Probe(const std::string& test, bool trace = false)
+{
+  ProcessOptions options;
+  if (trace)
+  {
+    options.setEnv = { "ZEB_TRACE_INIT=1" };
+  }
+  else
+  {
+    options.unsetEnv = { "ZEB_TRACE_INIT" };
+  }
+  return RunProcess({ LEAK_REPORT_PROBE, test }, options);
+}
+}
+
+TEST(LeakReport, NamesTheClassOfOneLeakedObject)
+{
+  ProcessResult r = Probe("LeakOneWidget");
+  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeWidget: 1\n");
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.exitStatus, 0);
+}
+
+TEST(LeakReport, CountsEachClassOnItsOwnLine)
+{
+  ProcessResult r = Probe("LeakWidgetAndGadgets");
+  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeGadget: 2\n  zebLeakProbeWidget: 1\n");
+}
+
+TEST(LeakReport, AnObjectWithAReferenceLeftIsLeaked)
+{
+  ProcessResult r = Probe("LeakByExtraReference");
+  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeWidget: 1\n");
+}
+
+TEST(LeakReport, CleanRunPrintsNothing)
+{
+  ProcessResult r = Probe("ReleaseEverything");
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.exitStatus, 0);
+}
+
+TEST(LeakReport, ReportedOnceWhenTheLastHolderGoes)
+{
+  const std::string holders = "zebInit: construct leak-tracking holder\n"
+                              "zebInit: construct leak-tracking holder\n"
+                              "zebInit: destroy leak-tracking holder\n"
+                              "zebInit: destroy leak-tracking holder\n";
+  ProcessResult r = Probe("LeakOneWidget", true);
+  EXPECT_EQ(r.err, holders + reportHeader + "  zebLeakProbeWidget: 1\n");
+
+  r = Probe("ReleaseEverything", true);
+  EXPECT_EQ(r.err, holders);
+}

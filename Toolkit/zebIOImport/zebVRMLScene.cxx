@@ -1,0 +1,604 @@
+// The VRML scene reader: parses the text into nodes, then turns them into
+// shapes: applies the transforms, splits each polygon of an IndexedFaceSet
+// into a fan of triangles and takes its normals from its Normal node or makes
+// them from the crease angle.
+#include "zebVRMLScene.h"
+#include "zebVRMLInput.h"
+#include "zebVRMLNodes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace
+{
+const double Pi = 3.14159265358979323846;
+const size_t MaximumPoints = zebVRMLMaximumPoints;
+const size_t MaximumVisits = 1000000;
+const int MaximumDepth = 1000;
+// Points are drawn in single precision; farther ones cannot be framed.
+const double MaximumCoordinate = 1e30;
+// Distinct face normals around one point that take part in smoothing its
+// normals; only degenerate input has more.
+const size_t MaximumNormalGroups = 1024;
+
+// An affine map: a 3x3 linear part and a translation in column 3.
+struct Affine
+{
+  double M[3][4] = { { 1, 0, 0, 0 }, { 0, 1, 0, 0 }, { 0, 0, 1, 0 } };
+};
+
+Affine operator*(const Affine& a, const Affine& b)
+{
+  Affine product;
+  for (int i = 0; i < 3; ++i)
+  {
+    for (int j = 0; j < 4; ++j)
+    {
+      double sum = j == 3 ? a.M[i][3] : 0.0;
+      for (int k = 0; k < 3; ++k)
+      {
+        sum += a.M[i][k] * b.M[k][j];
+      }
+      product.M[i][j] = sum;
+    }
+  }
+  return product;
+}
+
+Affine Translation(const double v[3], double sign)
+{
+  Affine t;
+  for (int i = 0; i < 3; ++i)
+  {
+    t.M[i][3] = sign * v[i];
+  }
+  return t;
+}
+
+Affine Rotation(const double r[4], double sign)
+{
+  Affine t;
+  double length = std::sqrt(r[0] * r[0] + r[1] * r[1] + r[2] * r[2]);
+  if (length == 0)
+  {
+    return t;
+  }
+  double x = r[0] / length, y = r[1] / length, z = r[2] / length;
+  double c = std::cos(sign * r[3]), s = std::sin(sign * r[3]), k = 1 - c;
+  double m[3][3] = { { c + x * x * k, x * y * k - z * s, x * z * k + y * s },
+                     { y * x * k + z * s, c + y * y * k, y * z * k - x * s },
+                     { z * x * k - y * s, z * y * k + x * s, c + z * z * k } };
+  for (int i = 0; i < 3; ++i)
+  {
+    for (int j = 0; j < 3; ++j)
+    {
+      t.M[i][j] = m[i][j];
+    }
+  }
+  return t;
+}
+
+// translation * center * rotation * scaleOrientation * scale * -scaleOrientation * -center
+Affine TransformOf(const zebVRMLNode& node)
+{
+  Affine scale;
+  for (int i = 0; i < 3; ++i)
+  {
+    scale.M[i][i] = node.Scale[i];
+  }
+  return Translation(node.Translation, 1) * Translation(node.Center, 1) *
+         Rotation(node.Rotation, 1) * Rotation(node.ScaleOrientation, 1) * scale *
+         Rotation(node.ScaleOrientation, -1) * Translation(node.Center, -1);
+}
+
+void Apply(const Affine& a, const double p[3], double out[3])
+{
+  for (int i = 0; i < 3; ++i)
+  {
+    out[i] = a.M[i][0] * p[0] + a.M[i][1] * p[1] + a.M[i][2] * p[2] + a.M[i][3];
+  }
+}
+
+bool Normalize(double v[3])
+{
+  double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+  if (!(length > 1e-300) || !std::isfinite(length))
+  {
+    return false;
+  }
+  for (int i = 0; i < 3; ++i)
+  {
+    v[i] /= length;
+  }
+  return true;
+}
+
+double Clamp01(double value)
+{
+  return std::min(1.0, std::max(0.0, value));
+}
+
+// One polygon: a run of coordIndex entries and its number among the faces.
+struct Face
+{
+  size_t Start;
+  size_t Count;
+  int Number;
+};
+
+// The unit normal of each face (0 for a face without area), 3 per face.
+std::vector<double> FaceNormals(const zebVRMLNode& set, const std::vector<Face>& faces)
+{
+  const std::vector<double>& p = set.Coord->Vectors;
+  std::vector<double> normals(3 * faces.size(), 0.0);
+  for (size_t f = 0; f < faces.size(); ++f)
+  {
+    const Face& face = faces[f];
+    double* n = &normals[3 * f];
+    for (size_t k = 0; k < face.Count; ++k)
+    {
+      const double* a = &p[3 * set.CoordIndex[face.Start + k]];
+      const double* b = &p[3 * set.CoordIndex[face.Start + (k + 1) % face.Count]];
+      n[0] += (a[1] - b[1]) * (a[2] + b[2]);
+      n[1] += (a[2] - b[2]) * (a[0] + b[0]);
+      n[2] += (a[0] - b[0]) * (a[1] + b[1]);
+    }
+    if (!Normalize(n))
+    {
+      n[0] = n[1] = n[2] = 0;
+    }
+  }
+  return normals;
+}
+
+// The corners of the faces listed by point: the corners at point p are the
+// entries First[p] to First[p + 1] - 1, in face order, each with its face's
+// position in faces and its own position among all corners.
+struct CornersAtPoints
+{
+  std::vector<size_t> First, Faces, Corners;
+
+  CornersAtPoints(const zebVRMLNode& set, const std::vector<Face>& faces)
+    : First(set.Coord->Vectors.size() / 3 + 1, 0)
+  {
+    for (const Face& face : faces)
+    {
+      for (size_t k = 0; k < face.Count; ++k)
+      {
+        ++this->First[static_cast<size_t>(set.CoordIndex[face.Start + k]) + 1];
+      }
+    }
+    std::partial_sum(this->First.begin(), this->First.end(), this->First.begin());
+    this->Faces.resize(this->First.back());
+    this->Corners.resize(this->First.back());
+    std::vector<size_t> next(this->First.begin(), this->First.end() - 1);
+    size_t corner = 0;
+    for (size_t f = 0; f < faces.size(); ++f)
+    {
+      for (size_t k = 0; k < faces[f].Count; ++k, ++corner)
+      {
+        size_t& at = next[static_cast<size_t>(set.CoordIndex[faces[f].Start + k])];
+        this->Faces[at] = f;
+        this->Corners[at] = corner;
+        ++at;
+      }
+    }
+  }
+};
+
+// For each face, a number shared by the faces whose normals are equal.
+std::vector<size_t> NormalNumbers(const std::vector<double>& faceNormals, size_t count)
+{
+  std::vector<size_t> order(count);
+  std::iota(order.begin(), order.end(), size_t(0));
+  auto less = [&](size_t a, size_t b)
+  {
+    return std::lexicographical_compare(
+      &faceNormals[3 * a], &faceNormals[3 * a] + 3, &faceNormals[3 * b], &faceNormals[3 * b] + 3);
+  };
+  std::sort(order.begin(), order.end(), less);
+  std::vector<size_t> numbers(count, 0);
+  for (size_t i = 1; i < count; ++i)
+  {
+    numbers[order[i]] = numbers[order[i - 1]] + (less(order[i - 1], order[i]) ? 1 : 0);
+  }
+  return numbers;
+}
+
+// The faces at one point whose normals are equal: that normal, how many
+// corners of such faces the point has, and the sum made for a face listed
+// once in the group, once it is made.
+struct NormalGroup
+{
+  const double* Normal;
+  size_t Count;
+  bool SumMade;
+  double Sum[3];
+};
+
+// The sum at a corner of a face of group own that is listed `listed` times
+// at the point: its normal plus the normals of the point's other corners
+// within the crease angle, taken group by group in the order the groups
+// first occur. Only the first MaximumNormalGroups groups take part.
+void SumAround(const NormalGroup& own,
+               size_t listed,
+               const std::vector<NormalGroup>& groups,
+               double limit,
+               double sum[3])
+{
+  const double* n = own.Normal;
+  std::copy(n, n + 3, sum);
+  size_t taking = std::min(groups.size(), MaximumNormalGroups);
+  for (size_t g = 0; g < taking; ++g)
+  {
+    const double* other = groups[g].Normal;
+    size_t count = &groups[g] == &own ? groups[g].Count - listed : groups[g].Count;
+    if (count > 0 && n[0] * other[0] + n[1] * other[1] + n[2] * other[2] > limit)
+    {
+      for (int i = 0; i < 3; ++i)
+      {
+        sum[i] += static_cast<double>(count) * other[i];
+      }
+    }
+  }
+}
+
+class Builder
+{
+public:
+  explicit Builder(std::vector<zebVRMLShape>& shapes)
+    : Shapes(shapes)
+  {
+  }
+  bool Visit(const zebVRMLNode& node, const Affine& transform, int depth);
+  std::string Error;
+
+private:
+  bool Fail(int line, const std::string& message);
+  bool AddShape(const zebVRMLNode& shape, const Affine& transform);
+  bool SplitFaces(const zebVRMLNode& set, size_t points, std::vector<Face>& faces);
+  bool GivenNormals(const zebVRMLNode& set,
+                    const std::vector<Face>& faces,
+                    std::vector<double>& corners);
+  void MadeNormals(const zebVRMLNode& set,
+                   const std::vector<Face>& faces,
+                   std::vector<double>& corners);
+  void Emit(const zebVRMLNode& set,
+            const std::vector<Face>& faces,
+            const std::vector<double>& corners,
+            const Affine& transform,
+            zebVRMLShape& shape);
+
+  std::vector<zebVRMLShape>& Shapes;
+  size_t Points = 0;
+  size_t Visits = 0;
+};
+
+bool Builder::Fail(int line, const std::string& message)
+{
+  this->Error = "line " + std::to_string(line) + ": " + message;
+  return false;
+}
+
+bool Builder::Visit(const zebVRMLNode& node, const Affine& transform, int depth)
+{
+  if (++this->Visits > MaximumVisits || depth > MaximumDepth)
+  {
+    return this->Fail(node.Line, "the scene is too large or too deeply nested");
+  }
+  if (node.Type == "Shape")
+  {
+    return this->AddShape(node, transform);
+  }
+  if (node.Type != "Transform" && node.Type != "Group")
+  {
+    return true;
+  }
+  Affine inner = node.Type == "Transform" ? transform * TransformOf(node) : transform;
+  for (const zebVRMLNodePointer& child : node.Children)
+  {
+    if (!this->Visit(*child, inner, depth + 1))
+    {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool Builder::AddShape(const zebVRMLNode& node, const Affine& transform)
+{
+  const zebVRMLNode* set = node.Geometry.get();
+  if (!set || set->Type != "IndexedFaceSet" || !set->Coord || set->Coord->Type != "Coordinate")
+  {
+    return true;
+  }
+  std::vector<Face> faces;
+  std::vector<double> corners;
+  if (!this->SplitFaces(*set, set->Coord->Vectors.size() / 3, faces))
+  {
+    return false;
+  }
+  size_t cornerCount = 0;
+  for (const Face& face : faces)
+  {
+    cornerCount += face.Count;
+  }
+  if (cornerCount > MaximumPoints - this->Points)
+  {
+    return this->Fail(set->Line, "the scene is too large");
+  }
+  corners.reserve(3 * cornerCount);
+  if (set->Normal && set->Normal->Type == "Normal")
+  {
+    if (!this->GivenNormals(*set, faces, corners))
+    {
+      return false;
+    }
+  }
+  else
+  {
+    this->MadeNormals(*set, faces, corners);
+  }
+  if (faces.empty())
+  {
+    return true;
+  }
+  this->Points += cornerCount;
+  zebVRMLShape shape;
+  const zebVRMLNode* appearance = node.Appearance.get();
+  const zebVRMLNode* material = appearance && appearance->Type == "Appearance" &&
+                                    appearance->Material && appearance->Material->Type == "Material"
+                                  ? appearance->Material.get()
+                                  : nullptr;
+  for (int i = 0; i < 3; ++i)
+  {
+    shape.DiffuseColor[i] = material ? Clamp01(material->DiffuseColor[i]) : 1.0;
+    shape.SpecularColor[i] = material ? Clamp01(material->SpecularColor[i]) : 0.0;
+  }
+  shape.Shininess = material ? Clamp01(material->Shininess) : 0.2;
+  shape.Transparency = material ? Clamp01(material->Transparency) : 0.0;
+  shape.Solid = set->Solid;
+  this->Emit(*set, faces, corners, transform, shape);
+  for (double value : shape.Points)
+  {
+    if (!(std::fabs(value) <= MaximumCoordinate))
+    {
+      return this->Fail(set->Line, "a point lies too far out once transformed");
+    }
+  }
+  this->Shapes.push_back(std::move(shape));
+  return true;
+}
+
+// The polygons of coordIndex, ended by -1 or by the end of the list. Polygons
+// of fewer than three corners are dropped.
+bool Builder::SplitFaces(const zebVRMLNode& set, size_t points, std::vector<Face>& faces)
+{
+  const std::vector<int>& index = set.CoordIndex;
+  size_t start = 0;
+  int number = 0;
+  for (size_t i = 0; i <= index.size(); ++i)
+  {
+    if (i < index.size() && index[i] != -1)
+    {
+      if (index[i] < 0 || static_cast<size_t>(index[i]) >= points)
+      {
+        return this->Fail(set.Line,
+                          "coordIndex entry " + std::to_string(index[i]) + " is out of range (" +
+                            std::to_string(points) + " points)");
+      }
+      continue;
+    }
+    if (i > start || i < index.size())
+    {
+      if (i - start >= 3)
+      {
+        faces.push_back(Face{ start, i - start, number });
+      }
+      ++number;
+    }
+    start = i + 1;
+  }
+  return true;
+}
+
+// One normal per face corner, from the Normal node.
+bool Builder::GivenNormals(const zebVRMLNode& set,
+                           const std::vector<Face>& faces,
+                           std::vector<double>& corners)
+{
+  const std::vector<int>& normalIndex = set.NormalIndex;
+  size_t normals = set.Normal->Vectors.size() / 3;
+  for (const Face& face : faces)
+  {
+    for (size_t k = 0; k < face.Count; ++k)
+    {
+      size_t position = set.NormalPerVertex ? face.Start + k : static_cast<size_t>(face.Number);
+      long index = set.NormalPerVertex ? set.CoordIndex[position] : face.Number;
+      if (!normalIndex.empty())
+      {
+        if (position >= normalIndex.size())
+        {
+          return this->Fail(set.Line, "normalIndex has too few entries");
+        }
+        index = normalIndex[position];
+      }
+      if (index < 0 || static_cast<size_t>(index) >= normals)
+      {
+        return this->Fail(set.Line,
+                          "normal index " + std::to_string(index) + " is out of range (" +
+                            std::to_string(normals) + " normals)");
+      }
+      const double* n = &set.Normal->Vectors[3 * index];
+      corners.insert(corners.end(), n, n + 3);
+    }
+  }
+  return true;
+}
+
+// One normal per face corner, made from the faces: a face's own normal,
+// added at each corner to the normals of the other faces at that point whose
+// angle to it is less than the crease angle (Emit makes the sum a unit
+// vector). Faces with equal normals pass or fail that test together, so the
+// faces at a point are taken in groups of equal normals, and the sum at a
+// corner costs one step per group rather than one per face: points shared by
+// very many faces cost little more than others.
+void Builder::MadeNormals(const zebVRMLNode& set,
+                          const std::vector<Face>& faces,
+                          std::vector<double>& corners)
+{
+  std::vector<double> faceNormals = FaceNormals(set, faces);
+  if (!set.NormalPerVertex || !(set.CreaseAngle > 0))
+  {
+    for (size_t f = 0; f < faces.size(); ++f)
+    {
+      for (size_t k = 0; k < faces[f].Count; ++k)
+      {
+        corners.insert(corners.end(), &faceNormals[3 * f], &faceNormals[3 * f] + 3);
+      }
+    }
+    return;
+  }
+  CornersAtPoints at(set, faces);
+  std::vector<size_t> normalOfFace = NormalNumbers(faceNormals, faces.size());
+  corners.resize(3 * at.Faces.size());
+  double limit = std::cos(std::min(set.CreaseAngle, Pi));
+  // For each normal number, its group at the point in hand, found by stamp.
+  std::vector<size_t> stamp(faces.size(), SIZE_MAX), groupOf(faces.size(), 0);
+  std::vector<NormalGroup> groups;
+  for (size_t point = 0; point + 1 < at.First.size(); ++point)
+  {
+    groups.clear();
+    for (size_t e = at.First[point]; e < at.First[point + 1]; ++e)
+    {
+      size_t number = normalOfFace[at.Faces[e]];
+      if (stamp[number] != point)
+      {
+        stamp[number] = point;
+        groupOf[number] = groups.size();
+        groups.push_back(NormalGroup{ &faceNormals[3 * at.Faces[e]], 0, false, { 0, 0, 0 } });
+      }
+      ++groups[groupOf[number]].Count;
+    }
+    // A face listed k times at the point has k corners there, each of which
+    // leaves out the face's k entries.
+    for (size_t e = at.First[point], run = 0; e < at.First[point + 1]; e += run)
+    {
+      size_t face = at.Faces[e];
+      for (run = 1; e + run < at.First[point + 1] && at.Faces[e + run] == face; ++run)
+      {
+      }
+      NormalGroup& own = groups[groupOf[normalOfFace[face]]];
+      double sum[3];
+      if (run == 1 && own.SumMade)
+      {
+        std::copy(own.Sum, own.Sum + 3, sum);
+      }
+      else
+      {
+        SumAround(own, run, groups, limit, sum);
+        if (run == 1)
+        {
+          std::copy(sum, sum + 3, own.Sum);
+          own.SumMade = true;
+        }
+      }
+      for (size_t r = 0; r < run; ++r)
+      {
+        std::copy(sum, sum + 3, &corners[3 * at.Corners[e + r]]);
+      }
+    }
+  }
+}
+
+// Writes the corners of every face into shape as world points, with normals
+// turned by the inverse transpose of the transform, and each face as a fan
+// of triangles facing the front side.
+void Builder::Emit(const zebVRMLNode& set,
+                   const std::vector<Face>& faces,
+                   const std::vector<double>& corners,
+                   const Affine& transform,
+                   zebVRMLShape& shape)
+{
+  const double(*m)[4] = transform.M;
+  double cofactor[3][3];
+  for (int i = 0; i < 3; ++i)
+  {
+    for (int j = 0; j < 3; ++j)
+    {
+      int i1 = (i + 1) % 3, i2 = (i + 2) % 3, j1 = (j + 1) % 3, j2 = (j + 2) % 3;
+      cofactor[i][j] = m[i1][j1] * m[i2][j2] - m[i1][j2] * m[i2][j1];
+    }
+  }
+  double determinant =
+    m[0][0] * cofactor[0][0] + m[0][1] * cofactor[0][1] + m[0][2] * cofactor[0][2];
+  double sign = determinant < 0 ? -1.0 : 1.0;
+  // Generated normals follow the counter-clockwise order; with ccw FALSE the
+  // front is the other side.
+  bool generated = !(set.Normal && set.Normal->Type == "Normal");
+  double generatedSign = generated && !set.Ccw ? -1.0 : 1.0;
+  bool reverse = !set.Ccw != (determinant < 0);
+  size_t corner = 0;
+  for (const Face& face : faces)
+  {
+    int first = static_cast<int>(shape.Points.size() / 3);
+    for (size_t k = 0; k < face.Count; ++k, ++corner)
+    {
+      double point[3], normal[3];
+      Apply(transform, &set.Coord->Vectors[3 * set.CoordIndex[face.Start + k]], point);
+      const double* n = &corners[3 * corner];
+      for (int i = 0; i < 3; ++i)
+      {
+        normal[i] = sign * generatedSign *
+                    (cofactor[i][0] * n[0] + cofactor[i][1] * n[1] + cofactor[i][2] * n[2]);
+      }
+      if (!Normalize(normal))
+      {
+        normal[0] = normal[1] = 0;
+        normal[2] = 1;
+      }
+      shape.Points.insert(shape.Points.end(), point, point + 3);
+      shape.Normals.insert(shape.Normals.end(), normal, normal + 3);
+    }
+    for (size_t k = 1; k + 1 < face.Count; ++k)
+    {
+      int b = first + static_cast<int>(k), c = b + 1;
+      shape.Triangles.push_back(first);
+      shape.Triangles.push_back(reverse ? c : b);
+      shape.Triangles.push_back(reverse ? b : c);
+    }
+  }
+}
+}
+
+// Applies transforms and builds the triangles of every shape below roots.
+static bool BuildShapes(const std::vector<zebVRMLNodePointer>& roots,
+                        std::vector<zebVRMLShape>& shapes,
+                        std::string& error)
+{
+  Builder builder(shapes);
+  for (const zebVRMLNodePointer& root : roots)
+  {
+    if (!builder.Visit(*root, Affine(), 0))
+    {
+      shapes.clear();
+      error = builder.Error;
+      return false;
+    }
+  }
+  return true;
+}
+
+bool zebReadVRMLScene(zebVRMLInput& input, zebVRMLScene& scene, std::string& error)
+{
+  scene.Shapes.clear();
+  std::vector<zebVRMLNodePointer> roots;
+  return zebParseVRMLNodes(input, roots, error) && BuildShapes(roots, scene.Shapes, error);
+}
+
+bool zebReadVRMLScene(const std::string& text, zebVRMLScene& scene, std::string& error)
+{
+  zebVRMLInput input(text);
+  return zebReadVRMLScene(input, scene, error);
+}

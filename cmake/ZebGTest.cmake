@@ -1,0 +1,26 @@
+# zeb_gtest(<name> SOURCES <src>... [LIBRARIES <lib>...]
+#           [PROGRAMS <macro>=<target>...] [DEFINITIONS <definition>...]
+#           [LEAK_CHECKED])
+#
+# Builds the GoogleTest program <name> and registers each of its cases with
+# CTest as <name>.<suite>.<case>. Every PROGRAMS pair defines <macro> as the
+# path of the target's file and builds the target first. LEAK_CHECKED fails a
+# case on a leak report from the toolkit's leak tracking.
+function(zeb_gtest name)
+  cmake_parse_arguments(ARG "LEAK_CHECKED" "" "SOURCES;LIBRARIES;PROGRAMS;DEFINITIONS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})
+  foreach(pair IN LISTS ARG_PROGRAMS)
+    string(REPLACE "=" ";" pair "${pair}")
+    list(GET pair 0 macro)
+    list(GET pair 1 target)
+    target_compile_definitions(${name} PRIVATE ${macro}="$<TARGET_FILE:${target}>")
+    add_dependencies(${name} ${target})
+  endforeach()
+  set(properties "")
+  if(ARG_LEAK_CHECKED)
+    set(properties PROPERTIES FAIL_REGULAR_EXPRESSION "Leaks detected")
+  endif()
+  gtest_discover_tests(${name} TEST_PREFIX ${name}. ${properties})
+endfunction()
