@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -162,6 +163,18 @@ bool WriteFile(const std::string& path, const std::string& text)
   return static_cast<bool>(file);
 }
 
+namespace
+{
+std::vector<std::string> temporaryDirectories;
+
+void RemoveTemporaryDirectories()
+{
+  std::error_code ignored;
+  for (const std::string& directory : temporaryDirectories)
+    std::filesystem::remove_all(directory, ignored);
+}
+}
+
 std::string MakeTempDirectory()
 {
   const char* base = getenv("TMPDIR");
@@ -170,5 +183,8 @@ std::string MakeTempDirectory()
   buffer.push_back('\0');
   if (!mkdtemp(buffer.data()))
     return std::string();
+  if (temporaryDirectories.empty())
+    atexit(RemoveTemporaryDirectories);
+  temporaryDirectories.push_back(buffer.data());
   return std::string(buffer.data());
 }

@@ -35,7 +35,8 @@ std::string ReadFile(const std::string& path, bool* found = nullptr);
 // Writes a whole file; returns false on failure.
 bool WriteFile(const std::string& path, const std::string& text);
 
-// A new, empty directory below the system's temporary directory.
+// A new, empty directory below the system's temporary directory, removed
+// with everything in it when the test process exits.
 std::string MakeTempDirectory();
 
 #endif
