@@ -3,10 +3,7 @@
 //   shared FACES    one face set of FACES triangles over the four points of a
 //                   tetrahedron, cycling through its four faces, with normals
 //                   made from the crease angle: every point is shared by
-//                   three quarters of the faces. A large triangle far behind
-//                   it makes the view hold the tetrahedron a few pixels
-//                   wide, so that drawing the scene costs little next to
-//                   reading it;
+//                   three quarters of the faces;
 //   oversized BYTES one face set of triangles over three points that runs
 //                   on until the file holds BYTES bytes, far more corners
 //                   than a scene may have.
@@ -33,9 +30,7 @@ bool WriteShared(FILE* file, long long faces)
   {
     fputs(triangles[f % 4], file);
   }
-  return fputs("] } }\nShape { geometry IndexedFaceSet { coord Coordinate { point [ -1000 "
-               "-1000 -100, 1000 -1000 -100, 0 1000 -100 ] } coordIndex [ 0 1 2 ] } }\n",
-               file) >= 0;
+  return fputs("] } }\n", file) >= 0;
 }
 
 bool WriteOversized(FILE* file, long long bytes)
