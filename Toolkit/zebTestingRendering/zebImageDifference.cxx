@@ -2,100 +2,105 @@
 #include "zebImageDifference.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 
 namespace
 {
-// Per channel, the smallest and largest value of each place and the places
-// one pixel to its left and right.
-struct RangesAcross
-{
-  std::vector<unsigned char> Low;
-  std::vector<unsigned char> High;
-};
+const int NeighbourCount = 9;
 
-// Byte by byte the smallest, or largest, of three rows into out. The
-// compiler vectorises the loops only with plain pointers and an out that
-// overlaps nothing.
-void MinOfThree(const unsigned char* a,
-                const unsigned char* b,
-                const unsigned char* c,
-                size_t bytes,
-                unsigned char* __restrict out)
+// The largest of the three channel differences of two pixels.
+int ColourDistance(const unsigned char* a, const unsigned char* b)
 {
-  for (size_t i = 0; i < bytes; ++i)
-  {
-    out[i] = std::min(std::min(a[i], b[i]), c[i]);
-  }
+  return std::max(std::max(std::abs(a[0] - b[0]), std::abs(a[1] - b[1])), std::abs(a[2] - b[2]));
 }
 
-void MaxOfThree(const unsigned char* a,
-                const unsigned char* b,
-                const unsigned char* c,
-                size_t bytes,
-                unsigned char* __restrict out)
+// The distance from pixel to the blends of a and b: to the point of the
+// line between them nearest to it, measured as ColourDistance.
+double BlendDistance(const unsigned char* pixel, const unsigned char* a, const unsigned char* b)
 {
-  for (size_t i = 0; i < bytes; ++i)
+  double along = 0, length = 0;
+  for (int c = 0; c < 3; ++c)
   {
-    out[i] = std::max(std::max(a[i], b[i]), c[i]);
+    along += double(pixel[c] - a[c]) * (b[c] - a[c]);
+    length += double(b[c] - a[c]) * (b[c] - a[c]);
   }
+  const double t = length > 0 ? std::min(std::max(along / length, 0.0), 1.0) : 0.0;
+  double distance = 0;
+  for (int c = 0; c < 3; ++c)
+  {
+    distance = std::max(distance, std::fabs(a[c] + t * (b[c] - a[c]) - pixel[c]));
+  }
+  return distance;
 }
 
-// The ranges of one row of bytes: a byte's neighbours are 3 bytes away, and
-// the first and last pixels have one neighbour only.
-void RangeAcross(const unsigned char* row,
-                 size_t bytes,
-                 unsigned char* __restrict low,
-                 unsigned char* __restrict high)
+// How far pixel lies outside the box of the neighbours' channel ranges: no
+// colour or blend of them is nearer.
+int DistanceOutsideRanges(const unsigned char* pixel, const unsigned char* const neighbours[])
 {
-  if (bytes <= 3)
+  int outside = 0;
+  for (int c = 0; c < 3; ++c)
   {
-    std::copy(row, row + bytes, low);
-    std::copy(row, row + bytes, high);
-    return;
+    int low = 255, high = 0;
+    for (int n = 0; n < NeighbourCount; ++n)
+    {
+      low = std::min<int>(low, neighbours[n][c]);
+      high = std::max<int>(high, neighbours[n][c]);
+    }
+    outside = std::max(outside, std::max(low - pixel[c], pixel[c] - high));
   }
-  MinOfThree(row, row, row + 3, 3, low);
-  MaxOfThree(row, row, row + 3, 3, high);
-  MinOfThree(row, row + 3, row + 6, bytes - 6, low + 3);
-  MaxOfThree(row, row + 3, row + 6, bytes - 6, high + 3);
-  MinOfThree(row + bytes - 6, row + bytes - 3, row + bytes - 3, 3, low + bytes - 3);
-  MaxOfThree(row + bytes - 6, row + bytes - 3, row + bytes - 3, 3, high + bytes - 3);
+  return outside;
 }
 
-RangesAcross RangesOf(const zebRGBImage& image)
+// The distance from pixel to the nearest colour of its neighbours, or blend
+// of two of them (0..255).
+int NeighbourhoodDistance(const unsigned char* pixel, const unsigned char* const neighbours[])
 {
-  const size_t bytes = static_cast<size_t>(image.Width) * 3;
-  RangesAcross ranges{ image.Pixels, image.Pixels };
-  for (size_t start = 0; start < image.Pixels.size(); start += bytes)
+  int nearest = 255;
+  for (int n = 0; n < NeighbourCount; ++n)
   {
-    RangeAcross(&image.Pixels[start], bytes, &ranges.Low[start], &ranges.High[start]);
+    nearest = std::min(nearest, ColourDistance(pixel, neighbours[n]));
   }
-  return ranges;
+  const int floor =
+    std::max(DistanceOutsideRanges(pixel, neighbours), zebImageDifference::Tolerance);
+  for (int a = 0; a < NeighbourCount && nearest > floor; ++a)
+  {
+    for (int b = a + 1; b < NeighbourCount && nearest > floor; ++b)
+    {
+      const double blend = BlendDistance(pixel, neighbours[a], neighbours[b]);
+      nearest = std::min(nearest, static_cast<int>(std::lround(blend)));
+    }
+  }
+  return nearest;
 }
 
-// For each byte of a row of values, how far it lies outside the range of
-// three rows of the other image's ranges (the rows above, at and below it),
-// raised into largest.
-void RaiseByOutside(const unsigned char* __restrict values,
-                    const RangesAcross& other,
-                    const size_t rows[3],
-                    size_t bytes,
-                    unsigned char* __restrict largest)
+const unsigned char* PixelAt(const zebRGBImage& image, int x, int y)
 {
-  const unsigned char* __restrict low0 = &other.Low[rows[0]];
-  const unsigned char* __restrict low1 = &other.Low[rows[1]];
-  const unsigned char* __restrict low2 = &other.Low[rows[2]];
-  const unsigned char* __restrict high0 = &other.High[rows[0]];
-  const unsigned char* __restrict high1 = &other.High[rows[1]];
-  const unsigned char* __restrict high2 = &other.High[rows[2]];
-  for (size_t i = 0; i < bytes; ++i)
+  return &image.Pixels[(static_cast<size_t>(y) * image.Width + x) * 3];
+}
+
+// The distance from the pixel of image at (x, y) to the 3 by 3
+// neighbourhood of the same place in other; the image's edges repeat.
+int DistanceToOther(const zebRGBImage& image, const zebRGBImage& other, int x, int y)
+{
+  const unsigned char* pixel = PixelAt(image, x, y);
+  if (ColourDistance(pixel, PixelAt(other, x, y)) <= zebImageDifference::Tolerance)
   {
-    const int value = values[i];
-    const int below = std::min(std::min(low0[i], low1[i]), low2[i]) - value;
-    const int above = value - std::max(std::max(high0[i], high1[i]), high2[i]);
-    const int outside = std::max(std::max(below, above), 0);
-    largest[i] = static_cast<unsigned char>(std::max<int>(largest[i], outside));
+    return 0;
   }
+  const unsigned char* neighbours[NeighbourCount];
+  int n = 0;
+  for (int dy = -1; dy <= 1; ++dy)
+  {
+    for (int dx = -1; dx <= 1; ++dx)
+    {
+      const int nx = std::min(std::max(x + dx, 0), other.Width - 1);
+      const int ny = std::min(std::max(y + dy, 0), other.Height - 1);
+      neighbours[n++] = PixelAt(other, nx, ny);
+    }
+  }
+  return NeighbourhoodDistance(pixel, neighbours);
 }
 
 // The pixel differences after the tolerance, and how many are not 0.
@@ -103,29 +108,18 @@ long PixelDifferences(const zebRGBImage& test,
                       const zebRGBImage& baseline,
                       std::vector<unsigned char>& differences)
 {
-  const RangesAcross testRanges = RangesOf(test);
-  const RangesAcross baselineRanges = RangesOf(baseline);
-  const size_t bytes = static_cast<size_t>(test.Width) * 3;
-  std::vector<unsigned char> channels(bytes);
   differences.assign(static_cast<size_t>(test.Width) * test.Height, 0);
   long differing = 0;
   for (int y = 0; y < test.Height; ++y)
   {
-    const size_t here = y * bytes;
-    const size_t rows[3] = { y > 0 ? here - bytes : here,
-                             here,
-                             y + 1 < test.Height ? here + bytes : here };
-    std::fill(channels.begin(), channels.end(), 0);
-    RaiseByOutside(&test.Pixels[here], baselineRanges, rows, bytes, channels.data());
-    RaiseByOutside(&baseline.Pixels[here], testRanges, rows, bytes, channels.data());
-    unsigned char* row = &differences[static_cast<size_t>(y) * test.Width];
     for (int x = 0; x < test.Width; ++x)
     {
-      const unsigned char* pixel = &channels[3 * x];
-      const unsigned char difference = std::max(std::max(pixel[0], pixel[1]), pixel[2]);
+      const int difference =
+        std::max(DistanceToOther(test, baseline, x, y), DistanceToOther(baseline, test, x, y));
       if (difference > zebImageDifference::Tolerance)
       {
-        row[x] = difference;
+        differences[static_cast<size_t>(y) * test.Width + x] =
+          static_cast<unsigned char>(difference);
         ++differing;
       }
     }
@@ -134,8 +128,8 @@ long PixelDifferences(const zebRGBImage& test,
 }
 
 // Finds the region of the comparison's size with the largest sum of pixel
-// differences: the sums of each column over the region's rows move down one
-// row at a time, and the region's sum slides along them.
+// costs: the sums of each column over the region's rows move down one row at
+// a time, and the region's sum slides along them.
 void FindWorstRegion(zebImageComparison& comparison, int width, int height)
 {
   const int w = comparison.RegionWidth, h = comparison.RegionHeight;
@@ -146,10 +140,11 @@ void FindWorstRegion(zebImageComparison& comparison, int width, int height)
   {
     for (int x = 0; x < width; ++x)
     {
-      columns[x] += differences[static_cast<size_t>(y) * width + x];
+      columns[x] += zebImageDifference::PixelCost(differences[static_cast<size_t>(y) * width + x]);
       if (y >= h)
       {
-        columns[x] -= differences[static_cast<size_t>(y - h) * width + x];
+        columns[x] -=
+          zebImageDifference::PixelCost(differences[static_cast<size_t>(y - h) * width + x]);
       }
     }
     if (y + 1 < h)
@@ -174,6 +169,17 @@ void FindWorstRegion(zebImageComparison& comparison, int width, int height)
   }
   comparison.Error = w > 0 && h > 0 ? static_cast<double>(worst) / (w * h) : 0.0;
 }
+}
+
+int zebImageDifference::PixelCost(int difference)
+{
+  if (difference <= Tolerance)
+  {
+    return 0;
+  }
+  const int ramp =
+    StrongCost * (difference - FaintDifference) / (StrongDifference - FaintDifference);
+  return std::max(difference, std::min(ramp, StrongCost));
 }
 
 zebImageComparison zebImageDifference::Compare(const zebRGBImage& test, const zebRGBImage& baseline)

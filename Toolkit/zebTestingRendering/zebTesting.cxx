@@ -147,7 +147,7 @@ int CompareWithBaseline(const RegressionOptions& options, const zebRGBImage& tes
     return zebTesting::PASSED;
   }
   fprintf(stderr,
-          "zebTesting: image error %g exceeds the threshold %g against %s: the mean difference "
+          "zebTesting: image error %g exceeds the threshold %g against %s: the mean pixel cost "
           "in the %d by %d region at x %d, y %d (from the top left); %ld pixels differ by more "
           "than %d levels\n",
           comparison.Error,

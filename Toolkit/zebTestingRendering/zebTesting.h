@@ -8,11 +8,12 @@
 // Other arguments, such as -D <directory>, are ignored; a repeated option
 // counts at its last place.
 //
-// The comparison is zebImageDifference's: the mean pixel difference in the
-// worst 16 by 16 region of the image, where pixels are compared with the 3
-// by 3 neighbourhood of the same place in the other image and differences of
-// a few levels count as 0. The check passes when that error is at most
-// threshold; 10 is a region visibly off.
+// The comparison is zebImageDifference's: the mean pixel cost in the worst
+// 16 by 16 region of the image, where each pixel's colour is compared with
+// the colours of the 3 by 3 neighbourhood of the same place in the other
+// image, differences of a few levels cost 0 and a pixel off by 48 levels or
+// more costs 320. The check passes when that error is at most threshold;
+// above 10 is a region visibly off, or more than 8 of its pixels.
 //
 // Answers: FAILED when the image differs, has another size than the
 // baseline, the baseline cannot be read as a PNG, or the window gives no

@@ -264,10 +264,10 @@ TEST(ImageDifference, EdgesMovedByOnePixelAndAntiAliasingAreFree)
   }
   c = zebImageDifference::Compare(far, left);
   EXPECT_EQ(c.DifferingPixels, 2 * 30);
-  EXPECT_DOUBLE_EQ(c.Error, 2 * 16 * 200 / 256.0);
+  EXPECT_DOUBLE_EQ(c.Error, 2 * 16 * 320 / 256.0);
 }
 
-TEST(ImageDifference, SmallAndIsolatedDifferencesStayBelowTen)
+TEST(ImageDifference, SmallAndIsolatedDifferencesPass)
 {
   zebRGBImage grey = Flat(40, 30, 100, 120, 140);
   // Noise of up to the tolerance everywhere counts nothing.
@@ -277,8 +277,8 @@ TEST(ImageDifference, SmallAndIsolatedDifferencesStayBelowTen)
     noisy.Pixels[i] = static_cast<unsigned char>(noisy.Pixels[i] + (i * 7) % 13 - 6);
   }
   EXPECT_EQ(zebImageDifference::Compare(noisy, grey).Error, 0.0);
-  // A lone pixel changed in green and blue counts its largest channel change
-  // over its region.
+  // A lone pixel changed in green and blue differs by its largest channel
+  // change and, that being strong, costs 320 over its region.
   zebRGBImage spot = grey;
   At(spot, 2, 2)[1] = 40;
   At(spot, 2, 2)[2] = 240;
@@ -286,8 +286,9 @@ TEST(ImageDifference, SmallAndIsolatedDifferencesStayBelowTen)
   EXPECT_EQ(c.DifferingPixels, 1);
   EXPECT_EQ(c.PixelDifferences[2 * 40 + 2], 100);
   EXPECT_EQ(c.PixelDifferences[0], 0);
-  EXPECT_DOUBLE_EQ(c.Error, 100 / 256.0);
-  // Eight pixels turned from black to white in one place: still a speck.
+  EXPECT_DOUBLE_EQ(c.Error, 320 / 256.0);
+  // Eight pixels turned from black to white in one place: the most that
+  // passes, at the threshold.
   zebRGBImage black = Flat(40, 30, 0, 0, 0);
   zebRGBImage specks = black;
   for (int i = 0; i < 8; ++i)
@@ -296,7 +297,7 @@ TEST(ImageDifference, SmallAndIsolatedDifferencesStayBelowTen)
               At(specks, 5 + 3 * (i % 4), 4 + 3 * (i / 4)),
               255);
   }
-  EXPECT_LT(zebImageDifference::Compare(specks, black).Error, 10.0);
+  EXPECT_DOUBLE_EQ(zebImageDifference::Compare(specks, black).Error, 10.0);
 }
 
 TEST(ImageDifference, ARegionVisiblyOffFailsWhateverTheImageSize)
@@ -312,9 +313,9 @@ TEST(ImageDifference, ARegionVisiblyOffFailsWhateverTheImageSize)
     EXPECT_DOUBLE_EQ(zebImageDifference::Compare(grey, ChangeSquare(grey, 17, 9, 16, -11)).Error,
                      11.0);
     EXPECT_DOUBLE_EQ(zebImageDifference::Compare(ChangeSquare(grey, 3, 3, 16, 9), grey).Error, 9.0);
-    // A small square fully changed: 5 by 5 pixels of 256 levels each.
+    // A small square strongly changed: 5 by 5 pixels costing 320 each.
     EXPECT_DOUBLE_EQ(zebImageDifference::Compare(ChangeSquare(grey, 3, 3, 5, 120), grey).Error,
-                     25 * 120 / 256.0);
+                     25 * 320 / 256.0);
   }
   // An image smaller than a region is one region.
   zebRGBImage tiny = Flat(8, 4, 0, 0, 0);
@@ -322,5 +323,107 @@ TEST(ImageDifference, ARegionVisiblyOffFailsWhateverTheImageSize)
   zebImageComparison c = zebImageDifference::Compare(changed, tiny);
   EXPECT_EQ(c.RegionWidth, 8);
   EXPECT_EQ(c.RegionHeight, 4);
-  EXPECT_DOUBLE_EQ(c.Error, 16 * 64 / 32.0);
+  EXPECT_DOUBLE_EQ(c.Error, 16 * 320 / 32.0);
+}
+
+namespace
+{
+// Sets length pixels from (x, y) on, a step of (dx, dy) apart, to one colour.
+zebRGBImage
+Line(zebRGBImage image, int x, int y, int dx, int dy, int length, const unsigned char rgb[3])
+{
+  for (int i = 0; i < length; ++i)
+  {
+    std::copy(rgb, rgb + 3, At(image, x + i * dx, y + i * dy));
+  }
+  return image;
+}
+
+// A vertical edge: left of column edge the colour left, from it on right,
+// and column edge itself blend when given.
+zebRGBImage Edge(int side,
+                 int edge,
+                 const unsigned char left[3],
+                 const unsigned char right[3],
+                 const unsigned char* blend = nullptr)
+{
+  zebRGBImage image = Flat(side, side, 0, 0, 0);
+  for (int x = 0; x < side; ++x)
+  {
+    image = Line(image, x, 0, 0, 1, side, x < edge ? left : x == edge && blend ? blend : right);
+  }
+  return image;
+}
+
+// Every byte moved by -3..3 levels, the same way each run.
+zebRGBImage Noisy(zebRGBImage image)
+{
+  for (size_t i = 0; i < image.Pixels.size(); ++i)
+  {
+    image.Pixels[i] = static_cast<unsigned char>(image.Pixels[i] + (i * 5 + i / 7) % 7 - 3);
+  }
+  return image;
+}
+}
+
+// Thin and small features that a person sees fail, each with its error; the
+// changes a person does not see pass.
+TEST(ImageDifference, ThinAndSmallFeaturesFailAndUnseenChangesPass)
+{
+  const unsigned char black[3] = { 0, 0, 0 }, white[3] = { 255, 255, 255 };
+  const unsigned char grey150[3] = { 150, 150, 150 }, grey48[3] = { 48, 48, 48 };
+  const unsigned char grey30[3] = { 30, 30, 30 }, red[3] = { 255, 0, 0 };
+  const unsigned char green[3] = { 0, 255, 0 }, yellow[3] = { 255, 255, 0 };
+  const unsigned char blue[3] = { 0, 0, 200 }, redBlue[3] = { 128, 0, 100 };
+  const unsigned char moreBlue[3] = { 51, 0, 160 }, grey90[3] = { 90, 90, 90 };
+  const zebRGBImage dark = Flat(400, 400, 0, 0, 0);
+  const zebRGBImage grey = Flat(400, 400, 100, 120, 140);
+  const zebRGBImage redGreen = Edge(400, 200, red, green);
+  struct
+  {
+    const char* What;
+    zebRGBImage Test;
+    const zebRGBImage& Baseline;
+    double Error;  // strong pixels cost 320 each over a region of 256
+  } cases[] = {
+    { "1-px grey (150) line across black",
+      Line(dark, 0, 200, 1, 0, 400, grey150),
+      dark,
+      16 * 320 / 256.0 },
+    { "1-px white line 10 px long on black",
+      Line(dark, 50, 60, 1, 0, 10, white),
+      dark,
+      10 * 320 / 256.0 },
+    { "red/green edge with yellow and black boundary columns",
+      Line(Line(redGreen, 199, 0, 0, 1, 400, yellow), 200, 0, 0, 1, 400, black),
+      redGreen,
+      2 * 16 * 320 / 256.0 },
+    { "diagonal line of 10 px 48 levels off",
+      Line(dark, 30, 30, 1, 1, 10, grey48),
+      dark,
+      10 * 320 / 256.0 },
+    { "line of 9 px 48 levels off", Line(dark, 300, 20, 0, 1, 9, grey48), dark, 9 * 320 / 256.0 },
+    { "4 by 4 blob 96 levels off", ChangeSquare(grey, 200, 300, 4, 96), grey, 16 * 320 / 256.0 },
+    // Must pass.
+    { "line of 16 px 30 levels off",
+      Line(dark, 100, 100, 1, 0, 16, grey30),
+      dark,
+      16 * 140 / 256.0 },
+    { "eight pixels 48 levels off", Line(dark, 100, 100, 2, 0, 8, grey48), dark, 10.0 },
+    { "noise of 3 levels", Noisy(grey), grey, 0.0 },
+    { "anti-aliased edge moved by one pixel",
+      Edge(400, 201, black, white, grey90),
+      Edge(400, 200, black, white, grey90),
+      0.0 },
+    { "anti-aliased colour edge moved by part of a pixel",
+      Edge(400, 200, red, blue, moreBlue),
+      Edge(400, 200, red, blue, redBlue),
+      0.0 },
+  };
+  for (const auto& c : cases)
+  {
+    const zebImageComparison comparison = zebImageDifference::Compare(c.Test, c.Baseline);
+    EXPECT_DOUBLE_EQ(comparison.Error, c.Error) << c.What;
+    printf("%s: image error %g\n", c.What, comparison.Error);
+  }
 }
