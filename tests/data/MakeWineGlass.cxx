@@ -12,10 +12,18 @@
 // round: at 0 its facets show through the glass, and a smoothing that ignored
 // the crease at the edge of its top would put a bright seam there.
 //
-//   MakeWineGlass [output.wrl]     (standard output when no file is given)
+// The image check's tests also draw the glass broken open along a line, as
+// seams and cracks look: --seam splits each shape at its ring of points
+// nearest to the middle of the wine and raises the upper part by about a
+// pixel, --crack splits each shape down the side that faces the viewer and
+// moves the faces on the left by about a pixel.
+//
+//   MakeWineGlass [--seam | --crack] [output.wrl]   (standard output when no file is given)
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <map>
 #include <vector>
 
 namespace
@@ -192,6 +200,83 @@ Mesh Revolve(const std::vector<Piece>& pieces,
   return mesh;
 }
 
+// A pixel of the test's image is about 0.009 scene units.
+const double Gap = 0.01;
+const double SeamHeight = 1.5;
+
+// Opens a gap along the points that onCut selects: every face whose centre
+// is beyond the cut gets copies of those of its points, moved by offset, so
+// that the faces on the two sides no longer meet.
+template<typename OnCut, typename Beyond>
+void CutOpen(Mesh& mesh, OnCut onCut, Beyond beyond, const double offset[3])
+{
+  std::map<int, int> copies;
+  for (std::vector<int>& face : mesh.Faces)
+  {
+    double centre[3] = { 0, 0, 0 };
+    for (int index : face)
+    {
+      for (int c = 0; c < 3; ++c)
+      {
+        centre[c] += mesh.Points[3 * index + c] / face.size();
+      }
+    }
+    if (!beyond(centre))
+    {
+      continue;
+    }
+    for (int& index : face)
+    {
+      if (!onCut(&mesh.Points[3 * index]))
+      {
+        continue;
+      }
+      if (copies.find(index) == copies.end())
+      {
+        for (int c = 0; c < 3; ++c)
+        {
+          mesh.Points.push_back(mesh.Points[3 * index + c] + offset[c]);
+          mesh.Normals.push_back(mesh.Normals[3 * index + c]);
+        }
+        copies[index] = static_cast<int>(mesh.Points.size() / 3) - 1;
+      }
+      index = copies[index];
+    }
+  }
+}
+
+// A seam: the mesh split at its ring nearest SeamHeight, the part above
+// raised by Gap.
+void OpenSeam(Mesh& mesh)
+{
+  double ring = mesh.Points[1];
+  for (size_t i = 1; i < mesh.Points.size(); i += 3)
+  {
+    if (std::fabs(mesh.Points[i] - SeamHeight) < std::fabs(ring - SeamHeight))
+    {
+      ring = mesh.Points[i];
+    }
+  }
+  const double up[3] = { 0, Gap, 0 };
+  CutOpen(
+    mesh,
+    [ring](const double* p) { return std::fabs(p[1] - ring) < 1e-9; },
+    [ring](const double* centre) { return centre[1] > ring; },
+    up);
+}
+
+// A crack: the mesh split along its points in front of the axis (x 0, z
+// positive), the faces to their left moved left by Gap.
+void OpenCrack(Mesh& mesh)
+{
+  const double left[3] = { -Gap, 0, 0 };
+  CutOpen(
+    mesh,
+    [](const double* p) { return std::fabs(p[0]) < 1e-9 && p[2] > 1e-9; },
+    [](const double* centre) { return centre[0] < 0 && centre[2] > 0; },
+    left);
+}
+
 double Tidy(double value)
 {
   return std::fabs(value) < 0.00005 ? 0.0 : value;
@@ -243,10 +328,17 @@ void WriteShape(FILE* out,
 
 int main(int argc, char* argv[])
 {
-  FILE* out = argc > 1 ? fopen(argv[1], "w") : stdout;
+  const char* breakage = argc > 1 && strncmp(argv[1], "--", 2) == 0 ? argv[1] : "";
+  if (*breakage && strcmp(breakage, "--seam") != 0 && strcmp(breakage, "--crack") != 0)
+  {
+    fprintf(stderr, "usage: MakeWineGlass [--seam | --crack] [output.wrl]\n");
+    return 2;
+  }
+  const char* path = argc > (*breakage ? 2 : 1) ? argv[*breakage ? 2 : 1] : nullptr;
+  FILE* out = path ? fopen(path, "w") : stdout;
   if (!out)
   {
-    perror(argv[1]);
+    perror(path);
     return 1;
   }
   Mesh glass =
@@ -255,6 +347,17 @@ int main(int argc, char* argv[])
             GlassSegments,
             false);
   Mesh wine = Revolve({ WineBottom, WineSide, WineTop }, { 2, 10, 2 }, WineSegments, true);
+  for (Mesh* mesh : { &glass, &wine })
+  {
+    if (strcmp(breakage, "--seam") == 0)
+    {
+      OpenSeam(*mesh);
+    }
+    else if (strcmp(breakage, "--crack") == 0)
+    {
+      OpenCrack(*mesh);
+    }
+  }
   fprintf(out,
           "#VRML V2.0 utf8\n"
           "# A glass of red wine, made by tests/data/MakeWineGlass.cxx.\n"
@@ -278,7 +381,7 @@ int main(int argc, char* argv[])
   fprintf(out, "  ]\n}\n");
   if (out != stdout && fclose(out) != 0)
   {
-    perror(argv[1]);
+    perror(path);
     return 1;
   }
   return 0;

@@ -177,6 +177,16 @@ std::string ShiftedBaseline(int dx, int dy)
   return path;
 }
 
+// The scene as tests/data/MakeWineGlass writes it with the given options.
+std::string MadeScene(const std::vector<std::string>& options)
+{
+  std::vector<std::string> args = { MAKE_WINE_GLASS };
+  args.insert(args.end(), options.begin(), options.end());
+  const ProcessResult made = RunProcess(args);
+  EXPECT_EQ(made.exitStatus, 0) << made.err;
+  return made.out;
+}
+
 bool Exists(const std::string& path)
 {
   struct stat status;
@@ -199,6 +209,9 @@ void ExpectPassesWritingNothing(const char* what,
 TEST(SceneSensitivity, VisibleChangesFail)
 {
   ASSERT_FALSE(Scene.empty());
+  // The generator writes the committed scene, so its broken ones differ
+  // from it by the break alone.
+  ASSERT_EQ(MadeScene({}), Scene);
   const SceneCase cases[] = {
     { "glass normals ignored (made from the faces)", WithoutGlassNormals(Scene) },
     { "glass normals negated", WithGlassNormalsNegated(Scene) },
@@ -218,6 +231,8 @@ TEST(SceneSensitivity, VisibleChangesFail)
     { "scene leaning 0.05 radians further",
       ReplaceOnce(Scene, "rotation 1 0 0 0.4\n", "rotation 1 0 0 0.45\n") },
     { "wine missing", WithoutWine(Scene) },
+    { "a seam a pixel wide across the glass and the wine", MadeScene({ "--seam" }) },
+    { "a crack a pixel wide down the glass and the wine", MadeScene({ "--crack" }) },
   };
   for (const SceneCase& c : cases)
   {
