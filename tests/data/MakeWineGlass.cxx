@@ -14,8 +14,8 @@
 //
 // The image check's tests also draw the glass broken open along a line, as
 // seams and cracks look: --seam splits each shape at its ring of points
-// nearest to the middle of the wine and raises the upper part by about a
-// pixel, --crack splits each shape down the side that faces the viewer and
+// nearest to the bright upper side of the wine and raises the part above by
+// about a pixel, --crack splits each shape down the side that faces the viewer and
 // moves the faces on the left by about a pixel.
 //
 //   MakeWineGlass [--seam | --crack] [output.wrl]   (standard output when no file is given)
@@ -328,13 +328,18 @@ void WriteShape(FILE* out,
 
 int main(int argc, char* argv[])
 {
-  const char* breakage = argc > 1 && strncmp(argv[1], "--", 2) == 0 ? argv[1] : "";
+  const char* breakage = "";
+  int next = 1;
+  if (argc > 1 && strncmp(argv[1], "--", 2) == 0)
+  {
+    breakage = argv[next++];
+  }
   if (*breakage && strcmp(breakage, "--seam") != 0 && strcmp(breakage, "--crack") != 0)
   {
     fprintf(stderr, "usage: MakeWineGlass [--seam | --crack] [output.wrl]\n");
     return 2;
   }
-  const char* path = argc > (*breakage ? 2 : 1) ? argv[*breakage ? 2 : 1] : nullptr;
+  const char* path = next < argc ? argv[next] : nullptr;
   FILE* out = path ? fopen(path, "w") : stdout;
   if (!out)
   {
