@@ -43,8 +43,10 @@ foreach(target zebTestDriver zebTestToolkit zebPython)
 endforeach()
 
 # The core Tcl package's index, beside the library it loads.
-get_target_property(core_package_index zebCommonCoreTcl ZEB_TCL_PACKAGE_INDEX)
-install(FILES ${core_package_index} DESTINATION ${CMAKE_INSTALL_LIBDIR}/zebCommonCoreTcl)
+if(TARGET zebCommonCoreTcl)
+  get_target_property(core_package_index zebCommonCoreTcl ZEB_TCL_PACKAGE_INDEX)
+  install(FILES ${core_package_index} DESTINATION ${CMAKE_INSTALL_LIBDIR}/zebCommonCoreTcl)
+endif()
 
 # The package: targets in the Zeb:: namespace, the functions, the template;
 # its components are the parts this build made, its Python the one the glue
