@@ -24,7 +24,7 @@ done
 # -ffile-prefix-map to them). Those names, whole strings naming an existing
 # source or header, are the only mention of a folder such a kit may hold.
 sanitized=false
-if readelf --dynamic "$kit/lib/libzebCommonCore-ob4.3.so" | grep -q "NEEDED.*libasan"; then
+if readelf --dynamic "$kit/$lib/libzebCommonCore-ob4.3.so" | grep -q "NEEDED.*libasan"; then
   sanitized=true
 fi
 
