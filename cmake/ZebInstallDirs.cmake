@@ -1,7 +1,15 @@
 # Where the install puts the kit, in the GNU layout under the prefix: the
-# toolkit's headers in one folder named after the toolkit and its version,
-# the CMake package beside the libraries.
+# libraries in the multiarch folder where the system has one (Debian's
+# lib/<triplet>, for the .deb and every other install alike), the toolkit's
+# headers in one folder named after the toolkit and its version, the CMake
+# package beside the libraries. The version is the project's.
+if(CMAKE_LIBRARY_ARCHITECTURE AND NOT DEFINED CACHE{CMAKE_INSTALL_LIBDIR})
+  set(CMAKE_INSTALL_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE} CACHE PATH
+    "Object code libraries (LIBDIR)")
+endif()
 include(GNUInstallDirs)
-set(ZEB_VERSION 4.3.0)
-set(ZEB_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/zeb-4.3)
+set(ZEB_VERSION ${ZebTesting_VERSION})
+set(ZEB_MAJOR_MINOR ${ZebTesting_VERSION_MAJOR}.${ZebTesting_VERSION_MINOR})
+set(ZEB_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/zeb-${ZEB_MAJOR_MINOR})
 set(ZEB_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/Zeb)
+set(ZEB_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/zeb)

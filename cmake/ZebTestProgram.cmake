@@ -4,6 +4,7 @@
 #   [STARTUP [GROUP <module>...]...]
 #   [LIBRARIES <lib>...]
 #   [ARGUMENTS <arg>...]
+#   [LABELS <label>...] [TIMEOUT <seconds>] [ENVIRONMENT <VAR=value>...]
 #   [RUN <test>... | PROBE])
 #
 # Builds a test program from the common test driver, a registry of the named
@@ -22,8 +23,13 @@
 #
 # Each test gets the CTest run <program>.<test>: the program started with the
 # test's name and ARGUMENTS. The run fails on a non-zero exit status and on a
-# leak report from the toolkit's leak tracking. RUN limits the runs to the
-# tests it names; PROBE, for programs that only other tests start, makes none.
+# leak report from the toolkit's leak tracking, whose last line gives the
+# run's exit status (the driver's main hands it over). LABELS, TIMEOUT and
+# ENVIRONMENT become the runs' CTest properties of those names. RUN limits the
+# runs to the tests it names; PROBE, for programs that only other tests start,
+# makes none. A program with runs needs testing enabled (enable_testing() in
+# the top-level CMakeLists.txt): without it ctest would find none of them, so
+# the configure stops and says so.
 #
 # The registry and TestStartup.h are written from the driver's templates,
 # ZEB_TEST_REGISTRY_TEMPLATE and ZEB_TEST_STARTUP_TEMPLATE (the installed
@@ -37,7 +43,8 @@ if(NOT DEFINED ZEB_TEST_STARTUP_TEMPLATE)
 endif()
 
 function(zeb_test_program program)
-  cmake_parse_arguments(ARG "PROBE" "" "TESTS;SOURCES;STARTUP;LIBRARIES;ARGUMENTS;RUN" ${ARGN})
+  cmake_parse_arguments(ARG "PROBE" "TIMEOUT"
+    "TESTS;SOURCES;STARTUP;LIBRARIES;ARGUMENTS;RUN;LABELS;ENVIRONMENT" ${ARGN})
   if(NOT ARG_TESTS)
     message(FATAL_ERROR "zeb_test_program(${program}): no TESTS given")
   endif()
@@ -72,6 +79,9 @@ function(zeb_test_program program)
   if(ARG_PROBE)
     return()
   endif()
+  # Checked once the calling folder is read, so enable_testing() may follow
+  # (a deferred call reads its arguments then: the name goes in as text).
+  cmake_language(EVAL CODE "cmake_language(DEFER CALL zeb_require_testing [[${program}]])")
   set(runs ${ARG_TESTS})
   if(ARG_RUN)
     set(runs ${ARG_RUN})
@@ -79,7 +89,23 @@ function(zeb_test_program program)
   foreach(test IN LISTS runs)
     add_test(NAME ${program}.${test} COMMAND ${program} ${test} ${ARG_ARGUMENTS})
     set_tests_properties(${program}.${test} PROPERTIES FAIL_REGULAR_EXPRESSION "Leaks detected")
+    foreach(property LABELS TIMEOUT ENVIRONMENT)
+      if(DEFINED ARG_${property})
+        set_tests_properties(${program}.${test} PROPERTIES ${property} "${ARG_${property}}")
+      endif()
+    endforeach()
   endforeach()
+endfunction()
+
+# Stops the configure when the calling folder has no testing enabled
+# (enable_testing() sets CMAKE_TESTING_ENABLED for its folder and the folders
+# added after it).
+function(zeb_require_testing program)
+  if(NOT CMAKE_TESTING_ENABLED)
+    message(FATAL_ERROR "zeb_test_program(${program}): testing is not enabled in "
+      "${CMAKE_CURRENT_SOURCE_DIR}, so ctest would find none of its tests. Call "
+      "enable_testing() in the top-level CMakeLists.txt, before the folders that hold tests.")
+  endif()
 endfunction()
 
 # Writes <program>'s TestStartup.h from its STARTUP list and links the

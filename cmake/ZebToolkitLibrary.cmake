@@ -1,7 +1,8 @@
 # zeb_toolkit_library(<module> SOURCES <src>... [LIBRARIES <lib>...])
 #
-# Builds one stand-in toolkit module as the shared library <module>-ob4.3,
-# also known as Zeb::<module>. The module's folder is its public include
+# Builds one stand-in toolkit module as the shared library
+# <module>-ob<major>.<minor> (<module>-ob4.3), also known as Zeb::<module>.
+# The module's folder is its public include
 # directory in the build; the install puts the library in the library folder
 # (finding its neighbours through an $ORIGIN run path) and the folder's
 # headers in the kit's include folder.
@@ -11,7 +12,7 @@ function(zeb_toolkit_library module)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
   add_library(${module} SHARED ${ARG_SOURCES})
   add_library(Zeb::${module} ALIAS ${module})
-  set_target_properties(${module} PROPERTIES OUTPUT_NAME ${module}-ob4.3
+  set_target_properties(${module} PROPERTIES OUTPUT_NAME ${module}-ob${ZEB_MAJOR_MINOR}
     INSTALL_RPATH "$ORIGIN")
   target_include_directories(${module} PUBLIC $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>)
   if(ARG_LIBRARIES)

@@ -1,13 +1,19 @@
 # Python wrapping of toolkit libraries.
 #
-# The wrapped modules are built for, and tested with, one deliberately chosen
-# installation: the system's /usr/bin/python3 with its own headers, unless
-# Python3_EXECUTABLE names another interpreter.
-if(NOT DEFINED Python3_EXECUTABLE AND EXISTS /usr/bin/python3)
-  set(Python3_EXECUTABLE /usr/bin/python3 CACHE FILEPATH
-    "The Python interpreter the wrapped modules are built for")
+# The wrapped modules are built for the Python 3 that the project found
+# before (find_package(Python3) with Interpreter and Development.Module; the
+# project chooses it, e.g. with Python3_EXECUTABLE), or else the one
+# find_package(Python3) finds here. libpython of the same version is needed
+# too, for the link check below.
+if(NOT TARGET Python3::Module)
+  find_package(Python3 REQUIRED COMPONENTS Interpreter Development.Module)
 endif()
-find_package(Python3 REQUIRED COMPONENTS Interpreter Development.Module)
+find_package(Python3 ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR} EXACT REQUIRED
+  COMPONENTS Interpreter Development.Module Development.Embed)
+
+# Where zeb_install_module puts the Python modules, relative to the prefix.
+set(ZEB_INSTALL_PYTHONDIR lib/python${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}/site-packages
+  CACHE PATH "Where the Python modules are installed, relative to the install prefix")
 
 # zeb_wrap_python_init(<module target> <list file>)
 #
@@ -17,7 +23,14 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter Development.Module)
 # compiles the two generated sources, <module>Init.cxx (the entry point
 # init<module>) and <module>InitImpl.cxx (the module builder), into the
 # Python extension module <module target>. The target defines Python 3's
-# PyInit_<module> and a PyZEBAddFile_<name> function for every listed name.
+# PyInit_<module> and a PyZEBAddFile_<name> function for every listed name
+# (ZEB_PYTHON_MODULE and ZEB_PYTHON_FILE_ENTRY in zebPython.h).
+#
+# A module leaves Python's own symbols to the interpreter that loads it, so
+# its link cannot refuse undefined symbols. <module target>_link_check, a
+# library of the same objects linked against libpython with none allowed, is
+# built with the module (in "all"): a name in the list without its entry
+# fails the build, naming PyZEBAddFile_<name>.
 function(zeb_wrap_python_init module list_file)
   get_filename_component(list_path ${list_file} ABSOLUTE)
   set(init_file ${CMAKE_CURRENT_BINARY_DIR}/${module}Init.cxx)
@@ -30,5 +43,15 @@ function(zeb_wrap_python_init module list_file)
     VERBATIM)
   target_sources(${module} PRIVATE ${init_file} ${impl_file})
   target_link_libraries(${module} PRIVATE Zeb::zebPython)
-  set_target_properties(${module} PROPERTIES CXX_VISIBILITY_PRESET hidden)
+  set_target_properties(${module} PROPERTIES CXX_VISIBILITY_PRESET hidden ZEB_PYTHON_MODULE ON)
+
+  if(NOT APPLE AND NOT WIN32)
+    set(check ${module}_link_check)
+    add_library(${check} SHARED $<TARGET_OBJECTS:${module}>)
+    target_link_libraries(${check} PRIVATE $<TARGET_PROPERTY:${module},LINK_LIBRARIES>
+      Python3::Python)
+    target_link_options(${check} PRIVATE LINKER:--no-undefined)
+    set_target_properties(${check} PROPERTIES
+      LIBRARY_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/link_check)
+  endif()
 endfunction()

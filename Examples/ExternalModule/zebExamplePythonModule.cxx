@@ -1,18 +1,12 @@
 // The Python module zebExamplePython: Python 3's entry point around the
-// generated init<module>, and the entry of the counter's wrapped file, which
-// adds PrintCounter(increments=0), the printout of a new counter incremented
-// that many times.
+// generated initzebExamplePython, and the entry of the counter's wrapped
+// file, which adds PrintCounter(increments=0), the printout of a new counter
+// incremented that many times.
 #include "zebExampleCounterText.h"
 
 #include <zebPython.h>
 
-extern "C" void initzebExamplePython();
-
-PyMODINIT_FUNC PyInit_zebExamplePython()
-{
-  initzebExamplePython();
-  return zebPythonTakeModule();
-}
+ZEB_PYTHON_MODULE(zebExamplePython)
 
 static PyObject* PrintCounter(PyObject*, PyObject* args)
 {
@@ -30,8 +24,7 @@ static PyMethodDef printCounterMethod = { "PrintCounter",
                                           METH_VARARGS,
                                           "PrintCounter(increments=0): a new counter's printout" };
 
-extern "C" ZEB_ABI_EXPORT PyObject* PyZEBAddFile_zebExampleCounter(PyObject* dict,
-                                                                   const char* moduleName)
+ZEB_PYTHON_FILE_ENTRY(zebExampleCounter)
 {
   PyObject* entry = zebPythonAddFile(dict, moduleName, "zebExampleCounter");
   PyObject* function = entry ? PyCFunction_New(&printCounterMethod, nullptr) : nullptr;

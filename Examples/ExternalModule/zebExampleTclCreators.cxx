@@ -22,7 +22,7 @@ static int PrintCounterCommand(ClientData, Tcl_Interp* interp, int objc, Tcl_Obj
   return TCL_OK;
 }
 
-int zebExampleCounter_TclCreate(Tcl_Interp* interp)
+ZEB_TCL_CREATOR(zebExampleCounter)
 {
   Tcl_CreateObjCommand(interp, "zebExampleCounterPrint", PrintCounterCommand, nullptr, nullptr);
   return zebTclRegisterClass(interp, "zebExampleCounter");

@@ -14,6 +14,8 @@ struct LeakTable
 {
   int managers = 0;
   std::unordered_map<const zebObjectBase*, std::string> live;
+  bool exitStatusKnown = false;
+  int exitStatus = 0;
 };
 
 // Never destroyed: objects may still be destroyed from exit functions that
@@ -24,10 +26,10 @@ LeakTable& Table()
   return *table;
 }
 
-void Report(const std::unordered_map<const zebObjectBase*, std::string>& live)
+void Report(const LeakTable& table)
 {
   std::map<std::string, int> countByClass;
-  for (const auto& entry : live)
+  for (const auto& entry : table.live)
   {
     ++countByClass[entry.second];
   }
@@ -35,6 +37,10 @@ void Report(const std::unordered_map<const zebObjectBase*, std::string>& live)
   for (const auto& entry : countByClass)
   {
     fprintf(stderr, "  %s: %d\n", entry.first.c_str(), entry.second);
+  }
+  if (table.exitStatusKnown)
+  {
+    fprintf(stderr, "  exit status of the run: %d\n", table.exitStatus);
   }
 }
 }
@@ -53,6 +59,13 @@ void zebDebugLeaks::DestructClass(const zebObjectBase* object)
   Table().live.erase(object);
 }
 
+void zebDebugLeaks::SetExitStatus(int status)
+{
+  LeakTable& table = Table();
+  table.exitStatusKnown = true;
+  table.exitStatus = status;
+}
+
 zebDebugLeaksManager::zebDebugLeaksManager()
 {
   zebModuleInit::Trace("construct leak-tracking holder", "");
@@ -67,7 +80,7 @@ zebDebugLeaksManager::~zebDebugLeaksManager()
   {
     if (!table.live.empty())
     {
-      Report(table.live);
+      Report(table);
     }
     table.live.clear();
   }

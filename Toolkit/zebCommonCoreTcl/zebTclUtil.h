@@ -1,6 +1,7 @@
 // What the generated Tcl package sources and the hand-written Tcl wrappers
-// share: the per-interpreter state record, the export macro and the helper
-// functions behind "zebCommand" and the wrapped-class commands.
+// share: the per-interpreter state record, the export macro, the helper
+// functions behind "zebCommand" and the wrapped-class commands, and the
+// creator a package's list file names (ZEB_TCL_CREATOR).
 #ifndef ZEB_TCL_UTIL_H
 #define ZEB_TCL_UTIL_H
 
@@ -51,5 +52,19 @@ void zebTclGenericDeleteObject(ClientData cd);
 // makes named instances, enters the class in CommandLookup and appends the
 // class name to the Tcl list variable ::zebCreated.
 int zebTclRegisterClass(Tcl_Interp* interp, const char* className);
+
+// Defines the creator <name>_TclCreate that a package's generated init source
+// declares and calls for the creator name <name> of its list file:
+//   int <name>_TclCreate(Tcl_Interp *interp);   (C++ linkage)
+// The body follows the macro and sees the interpreter as interp:
+//   ZEB_TCL_CREATOR(myRange)
+//   {
+//     return zebTclRegisterClass(interp, "myRange");
+//   }
+// The creator is declared first with C++ linkage, so any declaration of it
+// in the same source with C linkage or another result fails to compile.
+#define ZEB_TCL_CREATOR(name)                                                                      \
+  extern "C++" int name##_TclCreate(Tcl_Interp* interp);                                           \
+  int name##_TclCreate(Tcl_Interp* interp)
 
 #endif

@@ -1,5 +1,5 @@
-// Opens the Exodus II library the build found, once per process, and looks
-// up the functions the reader calls.
+// Opens the Exodus II library the build found, by its soname, once per
+// process, and looks up the functions the reader calls.
 #include "zebExodusIILibrary.h"
 
 #include <dlfcn.h>
@@ -29,7 +29,7 @@ bool LookUp(void* handle, const char* name, Function& function, std::string& fai
 void Load(LoadedLibrary& library)
 {
   // The library stays loaded until the process ends.
-  void* handle = dlopen(ZEB_EXODUSII_LIBRARY_FILE, RTLD_NOW | RTLD_LOCAL);
+  void* handle = dlopen(ZEB_EXODUSII_LIBRARY_SONAME, RTLD_NOW | RTLD_LOCAL);
   if (!handle)
   {
     library.Failure = std::string("cannot load the Exodus II library: ") + dlerror();

@@ -25,9 +25,35 @@ PyObject* zebPythonTakeModule();
 // null with the Python error set.
 PyObject* zebPythonAddFile(PyObject* dict, const char* moduleName, const char* fileName);
 
-// Defines PyZEBAddFile_<file>, the function the generated module builder calls.
+// The contract between a module and its generated sources. For the list
+// file of module M naming the files F..., the generated sources define
+//   extern "C" ZEB_ABI_EXPORT void initM();
+//   extern "C" ZEB_ABI_EXPORT void real_initM(const char *modulename);
+// and call, for every F, the module's own
+//   extern "C" ZEB_ABI_EXPORT PyObject *PyZEBAddFile_F(PyObject *, const char *);
+// The macros below declare and define these with that signature and
+// linkage, so a declaration that differs fails to compile.
+
+// Python 3's entry point PyInit_<module>: creates the module through the
+// generated init<module> and hands it over.
+#define ZEB_PYTHON_MODULE(module)                                                                  \
+  extern "C" ZEB_ABI_EXPORT void init##module();                                                   \
+  extern "C" ZEB_ABI_EXPORT void real_init##module(const char* modulename);                        \
+  PyMODINIT_FUNC PyInit_##module()                                                                 \
+  {                                                                                                \
+    init##module();                                                                                \
+    return zebPythonTakeModule();                                                                  \
+  }
+
+// Starts the definition of PyZEBAddFile_<file>; the body follows and sees the
+// module's dictionary as dict and its name as moduleName. It gives what it
+// added (borrowed), or null with the Python error set.
+#define ZEB_PYTHON_FILE_ENTRY(file)                                                                \
+  extern "C" ZEB_ABI_EXPORT PyObject* PyZEBAddFile_##file(PyObject* dict, const char* moduleName)
+
+// Defines PyZEBAddFile_<file> as the plain entry of zebPythonAddFile.
 #define ZEB_PYTHON_ADD_FILE(file)                                                                  \
-  extern "C" ZEB_ABI_EXPORT PyObject* PyZEBAddFile_##file(PyObject* dict, const char* moduleName)  \
+  ZEB_PYTHON_FILE_ENTRY(file)                                                                      \
   {                                                                                                \
     return zebPythonAddFile(dict, moduleName, #file);                                              \
   }

@@ -40,6 +40,13 @@ int LeakOneWidget(int, char*[])
   return 0;
 }
 
+// Leaks, and fails on its own account.
+int LeakAndFail(int, char*[])
+{
+  keptAlive[0] = zebLeakProbeWidget::New();
+  return 3;
+}
+
 int LeakWidgetAndGadgets(int, char*[])
 {
   keptAlive[0] = zebLeakProbeGadget::New();

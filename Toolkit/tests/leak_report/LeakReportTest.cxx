@@ -8,6 +8,8 @@ namespace
 {
 const std::string reportHeader =
   "Leaks detected: toolkit objects still alive when leak tracking ended\n";
+// The report's last line: the status the probe's main returned.
+const std::string exitStatus0 = "  exit status of the run: 0\n";
 
 ProcessResult Probe(const std::string& test, bool trace = false)
 {
@@ -27,21 +29,29 @@ ProcessResult Probe(const std::string& test, bool trace = false)
 TEST(LeakReport, NamesTheClassOfOneLeakedObject)
 {
   ProcessResult r = Probe("LeakOneWidget");
-  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeWidget: 1\n");
+  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeWidget: 1\n" + exitStatus0);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.exitStatus, 0);
+}
+
+TEST(LeakReport, EndsWithTheStatusOfARunThatFailedOnItsOwn)
+{
+  ProcessResult r = Probe("LeakAndFail");
+  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeWidget: 1\n  exit status of the run: 3\n");
+  EXPECT_EQ(r.exitStatus, 3);
 }
 
 TEST(LeakReport, CountsEachClassOnItsOwnLine)
 {
   ProcessResult r = Probe("LeakWidgetAndGadgets");
-  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeGadget: 2\n  zebLeakProbeWidget: 1\n");
+  EXPECT_EQ(r.err,
+            reportHeader + "  zebLeakProbeGadget: 2\n  zebLeakProbeWidget: 1\n" + exitStatus0);
 }
 
 TEST(LeakReport, AnObjectWithAReferenceLeftIsLeaked)
 {
   ProcessResult r = Probe("LeakByExtraReference");
-  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeWidget: 1\n");
+  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeWidget: 1\n" + exitStatus0);
 }
 
 TEST(LeakReport, CleanRunPrintsNothing)
@@ -58,7 +68,7 @@ TEST(LeakReport, ReportedOnceWhenTheLastHolderGoes)
                               "zebInit: destroy leak-tracking holder\n"
                               "zebInit: destroy leak-tracking holder\n";
   ProcessResult r = Probe("LeakOneWidget", true);
-  EXPECT_EQ(r.err, holders + reportHeader + "  zebLeakProbeWidget: 1\n");
+  EXPECT_EQ(r.err, holders + reportHeader + "  zebLeakProbeWidget: 1\n" + exitStatus0);
 
   r = Probe("ReleaseEverything", true);
   EXPECT_EQ(r.err, holders);
