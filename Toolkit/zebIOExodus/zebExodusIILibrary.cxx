@@ -46,6 +46,8 @@ void Load(LoadedLibrary& library)
                    LookUp(handle, "ex_get_ids", f.GetIds, failure) &&
                    LookUp(handle, "ex_get_block_param", f.GetBlockParam, failure) &&
                    LookUp(handle, "ex_get_conn", f.GetConn, failure) &&
+                   LookUp(handle, "nc_open", f.NcOpen, failure) &&
+                   LookUp(handle, "nc_close", f.NcClose, failure) &&
                    LookUp(handle, "nc_inq_varid", f.InqVarid, failure) &&
                    LookUp(handle, "nc_inq_varndims", f.InqVarndims, failure) &&
                    LookUp(handle, "nc_inq_vardimid", f.InqVardimid, failure) &&

@@ -22,8 +22,10 @@ struct zebExodusIIFunctions
   decltype(&::ex_get_block_param) GetBlockParam;
   decltype(&::ex_get_conn) GetConn;
 
-  // netCDF's inquiry calls, from the netCDF library the Exodus II library
-  // itself runs on.
+  // netCDF's calls to open a file and to inquire, from the netCDF library the
+  // Exodus II library itself runs on.
+  decltype(&::nc_open) NcOpen;
+  decltype(&::nc_close) NcClose;
   decltype(&::nc_inq_varid) InqVarid;
   decltype(&::nc_inq_varndims) InqVarndims;
   decltype(&::nc_inq_vardimid) InqVardimid;

@@ -5,10 +5,13 @@
 #include "zebExodusIIShapes.h"
 #include "zebNetCDFHeader.h"
 
+#include <zebUnstructuredGrid.h>
+
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -93,6 +96,31 @@ bool Declare(SizeBounds& bounds,
 }
 }
 
+int zebExodusIICellType(const std::string& elementType)
+{
+  std::string prefix;
+  for (size_t i = 0; i < elementType.size() && i < 3; ++i)
+  {
+    prefix += static_cast<char>(toupper(static_cast<unsigned char>(elementType[i])));
+  }
+  static const struct
+  {
+    const char* prefix;
+    int type;
+  } types[] = { { "HEX", ZEB_HEXAHEDRON }, { "TET", ZEB_TETRA },  { "WED", ZEB_WEDGE },
+                { "PYR", ZEB_PYRAMID },    { "QUA", ZEB_QUAD },   { "SHE", ZEB_QUAD },
+                { "TRI", ZEB_TRIANGLE },   { "BAR", ZEB_LINE },   { "BEA", ZEB_LINE },
+                { "TRU", ZEB_LINE },       { "SPH", ZEB_VERTEX }, { "CIR", ZEB_VERTEX } };
+  for (const auto& known : types)
+  {
+    if (prefix == known.prefix)
+    {
+      return known.type;
+    }
+  }
+  return ZEB_EMPTY_CELL;
+}
+
 static bool ReadCoordinates(const zebExodusIIFunctions& ex,
                             int exoid,
                             int64_t dimensions,
@@ -132,6 +160,11 @@ static bool ReadBlock(const zebExodusIIFunctions& ex,
   sizes.id = block.Id;
   sizes.type = EX_ELEM_BLOCK;
   std::string name = "element block " + std::to_string(block.Id);
+  // The library copies the whole type attribute into its fixed-size field.
+  if (!zebExodusIIElementTypeFits(ex, exoid, position, reason))
+  {
+    return false;
+  }
   if (ex.GetBlockParam(exoid, &sizes) < 0 || sizes.num_entry < 0 || sizes.num_nodes_per_entry < 0 ||
       (sizes.num_nodes_per_entry > 0 && sizes.num_entry > INT64_MAX / sizes.num_nodes_per_entry))
   {
@@ -142,6 +175,12 @@ static bool ReadBlock(const zebExodusIIFunctions& ex,
   block.NodesPerElement = sizes.num_nodes_per_entry;
   sizes.topology[MAX_STR_LENGTH] = '\0';
   block.ElementType = sizes.topology;
+  block.CellType = zebExodusIICellType(block.ElementType);
+  block.Skipped = block.CellType == ZEB_EMPTY_CELL && block.NumberOfElements > 0;
+  if (block.Skipped)
+  {
+    return true;
+  }
   int64_t values = block.NumberOfElements * block.NodesPerElement;
   if (!Declare(bounds,
                name,
@@ -277,6 +316,23 @@ static bool HeaderFits(FILE* file, bool& classic, uint64_t& fileBytes)
   return size < 0 || zebNetCDFHeaderFits(start, static_cast<uint64_t>(size));
 }
 
+// Whether the attributes that the library copies when it opens the file and
+// reads its sizes fit its buffers; looked at with netCDF alone.
+static bool GlobalAttributesFit(const zebExodusIIFunctions& ex,
+                                const char* path,
+                                std::string& reason)
+{
+  int ncid = -1;
+  if (ex.NcOpen(path, NC_NOWRITE, &ncid) != NC_NOERR)
+  {
+    reason = "not an Exodus II file";
+    return false;
+  }
+  bool fit = zebExodusIIGlobalAttributesFit(ex, ncid, reason);
+  ex.NcClose(ncid);
+  return fit;
+}
+
 bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& reason)
 {
   FILE* file = fopen(path, "rb");
@@ -294,7 +350,7 @@ bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& r
     return false;
   }
   const zebExodusIIFunctions* ex = zebLoadExodusIILibrary(reason);
-  if (!ex)
+  if (!ex || !GlobalAttributesFit(*ex, path, reason))
   {
     return false;
   }
