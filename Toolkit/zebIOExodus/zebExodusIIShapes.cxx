@@ -136,7 +136,7 @@ bool zebExodusIICoordinatesFit(const zebExodusIIFunctions& ex,
 
 bool zebExodusIIBlockIdsFit(const zebExodusIIFunctions& ex, int exoid, int64_t blocks)
 {
-  return ShapeIs(ex, exoid, "eb_prop1", { blocks });
+  return ShapeIs(ex, exoid, "eb_prop1", { blocks }) && ShapeIs(ex, exoid, "eb_status", { blocks });
 }
 
 bool zebExodusIIConnectivityFits(const zebExodusIIFunctions& ex,

@@ -35,7 +35,8 @@ bool zebExodusIICoordinatesFit(const zebExodusIIFunctions& ex,
                                int64_t dimensions,
                                int64_t nodes);
 
-// The element block ids ("eb_prop1"): one per block.
+// The element block ids ("eb_prop1") and states ("eb_status", which the
+// library reads to find a block by its id): one per block.
 bool zebExodusIIBlockIdsFit(const zebExodusIIFunctions& ex, int exoid, int64_t blocks);
 
 // The connectivity of the block at 0-based position `block` in file order:

@@ -316,6 +316,29 @@ TEST(ExodusAttributes, LongerThanTheLibraryBuffersAreRefused)
   std::filesystem::remove_all(directory);
 }
 
+// The library reads the block states into a buffer of one per block when it
+// looks a block up: states over another dimension would overrun it.
+TEST(ExodusShapes, BlockStatesOfAnotherShapeAreRefused)
+{
+  std::string directory = MakeTempDirectory();
+  std::string path = directory + "/status-shape.exo";
+  WriteMesh(path, HandCheckedMesh());
+  NetCDFModel model;
+  std::string reason;
+  ASSERT_TRUE(ReadNetCDFModel(path, model, reason)) << reason;
+  for (size_t d = 0; d < model.dimensions.size(); ++d)
+  {
+    if (model.dimensions[d].name == "len_line")
+    {
+      FindNetCDFVariable(model, "eb_status")->dimensions = { static_cast<int>(d) };
+    }
+  }
+  ASSERT_TRUE(WriteNetCDFModel(path, model, reason)) << reason;
+  EXPECT_EQ(ReadAndFail(path),
+            "zebExodusIIReader: cannot read \"" + path + "\": cannot read the element block ids\n");
+  std::filesystem::remove_all(directory);
+}
+
 // Element blocks share the node list: many blocks over many nodes take
 // memory for the nodes once and for each block's own elements, not for
 // every node in every block (which made 250,000 empty blocks over 3 million
