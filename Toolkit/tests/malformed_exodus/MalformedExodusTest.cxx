@@ -4,6 +4,7 @@
 // library reports (it would write the whole variable into a buffer of the
 // reported size).
 #include "ExodusDeclaredSizes.h"
+#include "ExodusEmptyBlocks.h"
 #include "ExodusMeshes.h"
 #include "FailingNew.h"
 #include "NetCDFModel.h"
@@ -348,28 +349,8 @@ TEST(ExodusSizes, MemoryGrowsWithBlocksPlusNodes)
   const size_t nodes = 20000, blocks = 2000;
   std::string directory = MakeTempDirectory();
   std::string path = directory + "/many-blocks.exo";
-  WriteMesh(path, OneBlockMesh(1, "NULL", 1, {}), ExodusFileFormat::NetCDF64BitOffset);
-  NetCDFModel model;
   std::string reason;
-  ASSERT_TRUE(ReadNetCDFModel(path, model, reason)) << reason;
-  for (NetCDFDimension& dimension : model.dimensions)
-  {
-    dimension.length = dimension.name == "num_nodes"    ? nodes
-                       : dimension.name == "num_el_blk" ? blocks
-                                                        : dimension.length;
-  }
-  // Ids 1, 2, 3, ...; the other values are written as zeros: no coordinates,
-  // every block's status empty.
-  std::vector<int> ids(blocks);
-  for (size_t b = 0; b < blocks; ++b)
-  {
-    ids[b] = static_cast<int>(b + 1);
-  }
-  ASSERT_NE(FindNetCDFVariable(model, "eb_prop1"), nullptr);
-  FindNetCDFVariable(model, "eb_prop1")
-    ->values.assign(reinterpret_cast<const char*>(ids.data()), blocks * sizeof(int));
-  FindNetCDFVariable(model, "eb_status")->values.clear();
-  ASSERT_TRUE(WriteNetCDFModel(path, model, reason)) << reason;
+  ASSERT_TRUE(WriteExodusEmptyBlocks(path, nodes, blocks, reason)) << reason;
 
   zebSmartPointer<zebExodusIIReader> reader = zebSmartPointer<zebExodusIIReader>::New();
   reader->SetFileName(path.c_str());
