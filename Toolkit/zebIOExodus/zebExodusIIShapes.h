@@ -1,9 +1,10 @@
 // Checks, with the netCDF library underneath the Exodus II library, that the
-// variables and attributes an Exodus II read call copies have the size of the
-// buffer they are copied into. The Exodus II calls read a whole variable or
-// attribute into the caller's buffer, or into a fixed-size buffer of their
-// own, without comparing its size with the counts they report or the buffer,
-// so a file whose sizes disagree would make them write past the buffer.
+// variables and attributes a read call copies have the size of the buffer
+// they are copied into. The Exodus II calls, and netCDF's whole-variable and
+// attribute reads, copy all the file holds into the caller's buffer, or into
+// a fixed-size buffer of their own, without comparing its size with the
+// counts they report or the buffer, so a file whose sizes disagree would make
+// them write past the buffer.
 #ifndef ZEB_EXODUS_II_SHAPES_H
 #define ZEB_EXODUS_II_SHAPES_H
 
