@@ -8,9 +8,9 @@
 #   pie         an executable of type DYN, flagged PIE (-fPIE -pie)
 #   stack       a reference to __stack_chk_fail (-fstack-protector-strong)
 #   fortify     a reference to a checked libc call, __*_chk (-D_FORTIFY_SOURCE=2)
-#   assertions  libstdc++'s checks compiled in (-D_GLIBCXX_ASSERTIONS): the
-#               message of a failed one (GCC 12), or a reference to the
-#               function that prints it (GCC 13 on)
+#   assertions  libstdc++'s checks compiled in (-D_GLIBCXX_ASSERTIONS): a
+#               reference to std::__glibcxx_assert_fail, which reports a
+#               failed one, or the message itself (libstdc++ before 12.2)
 #
 # Prints one line per file that lacks it and fails.
 # No pipefail: grep -q ends a pipe early, on purpose.
@@ -31,8 +31,8 @@ for file in "$@"; do
     fortify)
       readelf --dyn-syms -W "$file" | grep -v '__stack_chk_fail' | grep -Eq ' __[a-z0-9_]+_chk(@|$)' ;;
     assertions)
-      grep -aq "Assertion '%s' failed" "$file" ||
-        readelf --dyn-syms -W "$file" | grep -q '__glibcxx_assert_fail' ;;
+      readelf --dyn-syms -W "$file" | grep -q '__glibcxx_assert_fail' ||
+        grep -aq "Assertion '%s' failed" "$file" ;;
     *)
       echo "unknown check: $check"
       exit 2 ;;
