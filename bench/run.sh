@@ -123,7 +123,7 @@ done
 # never looks at a frame: it must not set up graphics, so its floor is the
 # program's error path.
 cases=("exodus_tests TestExodusImplicitArrays -D $root/ZEBData")
-declare -A time_target=() memory_target=()
+declare -A time_target=() memory_target=() blocks_us=()
 if [ -x "$bin/import_tests" ]; then
   cases=("import_tests TestVRMLNormals -D $root/ZEBData -V $root/ZEBData/Baseline/TestVRMLNormals.png -T $scratch"
     "import_tests TestVRMLImporter -D $root/ZEBData"
@@ -174,6 +174,22 @@ if [ -x "$bin/import_tests" ]; then
     "$(peak_kib "$bin/$case") KiB" "import_tests error path" \
     "$(peak_kib "$bin/import_tests NoSuchTestName") KiB" "-" "-"
 fi
+
+# The Exodus reader on empty element blocks over many nodes: its work must
+# grow with blocks plus nodes (twice the blocks, about twice the time).
+mkdir -p "$scratch/blocks/Data"
+for blocks in 125000 250000; do
+  "$bin/MakeExodusEmptyBlocks" 3000000 "$blocks" "$scratch/blocks/Data/disk_out_ref.ex2"
+  case="exodus_tests TestExodusImplicitArrays -D $scratch/blocks"
+  median_pair 3 "$bin/$case" "$bin/exodus_tests NoSuchTestName"
+  blocks_us[$blocks]=$subject_us
+  row "exodus_tests, $blocks empty blocks on 3,000,000 nodes" "$(ms "$subject_us")" \
+    "exodus_tests error path" "$(ms "$floor_us")" "$(ratio "$subject_us" "$floor_us")" "-"
+done
+row "exodus_tests, 250,000 / 125,000 empty blocks" "$(ratio "${blocks_us[250000]}" "${blocks_us[125000]}")" \
+  "linear growth" "2" "$(ratio "$(ratio "${blocks_us[250000]}" "${blocks_us[125000]}")" 2)" "about 2"
+row "exodus_tests, 250,000 empty blocks, peak memory" "$(peak_kib "$bin/$case") KiB" \
+  "exodus_tests error path" "$(peak_kib "$bin/exodus_tests NoSuchTestName") KiB" "-" "-"
 
 start=$(now)
 ctest --test-dir build/release -j2 >"$scratch/ctest.log" 2>&1 || true

@@ -10,8 +10,8 @@ cd "$(dirname "$0")/.."
 seconds="${1:-30}"
 # Each target with the folder of its seed corpus.
 declare -A folders=([wrap_tcl]=tests/fuzz [wrap_python]=tests/fuzz [driver]=tests/fuzz
-  [vrml]=Toolkit/tests/fuzz [exodus]=Toolkit/tests/fuzz)
-targets=(wrap_tcl wrap_python driver vrml exodus)
+  [vrml]=Toolkit/tests/fuzz [exodus]=Toolkit/tests/fuzz [exodus_edits]=Toolkit/tests/fuzz)
+targets=(wrap_tcl wrap_python driver vrml exodus exodus_edits)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

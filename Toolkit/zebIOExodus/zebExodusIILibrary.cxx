@@ -44,13 +44,17 @@ void Load(LoadedLibrary& library)
                    LookUp(handle, "ex_get_init", f.GetInit, failure) &&
                    LookUp(handle, "ex_get_coord", f.GetCoord, failure) &&
                    LookUp(handle, "ex_get_ids", f.GetIds, failure) &&
-                   LookUp(handle, "ex_get_block_param", f.GetBlockParam, failure) &&
-                   LookUp(handle, "ex_get_conn", f.GetConn, failure) &&
+                   LookUp(handle, "nc_open", f.NcOpen, failure) &&
+                   LookUp(handle, "nc_close", f.NcClose, failure) &&
                    LookUp(handle, "nc_inq_varid", f.InqVarid, failure) &&
                    LookUp(handle, "nc_inq_varndims", f.InqVarndims, failure) &&
                    LookUp(handle, "nc_inq_vardimid", f.InqVardimid, failure) &&
                    LookUp(handle, "nc_inq_dimlen", f.InqDimlen, failure) &&
-                   LookUp(handle, "nc_inq_att", f.InqAtt, failure);
+                   LookUp(handle, "nc_inq_att", f.InqAtt, failure) &&
+                   LookUp(handle, "nc_inq_dimid", f.InqDimid, failure) &&
+                   LookUp(handle, "nc_get_att_text", f.GetAttText, failure) &&
+                   LookUp(handle, "nc_get_var_int", f.GetVarInt, failure) &&
+                   LookUp(handle, "nc_get_var_longlong", f.GetVarLonglong, failure);
 }
 }
 

@@ -19,16 +19,20 @@ struct zebExodusIIFunctions
   decltype(&::ex_get_init) GetInit;
   decltype(&::ex_get_coord) GetCoord;
   decltype(&::ex_get_ids) GetIds;
-  decltype(&::ex_get_block_param) GetBlockParam;
-  decltype(&::ex_get_conn) GetConn;
 
-  // netCDF's inquiry calls, from the netCDF library the Exodus II library
-  // itself runs on.
+  // netCDF's calls to open a file, inquire and read, from the netCDF library
+  // the Exodus II library itself runs on.
+  decltype(&::nc_open) NcOpen;
+  decltype(&::nc_close) NcClose;
   decltype(&::nc_inq_varid) InqVarid;
   decltype(&::nc_inq_varndims) InqVarndims;
   decltype(&::nc_inq_vardimid) InqVardimid;
   decltype(&::nc_inq_dimlen) InqDimlen;
   decltype(&::nc_inq_att) InqAtt;
+  decltype(&::nc_inq_dimid) InqDimid;
+  decltype(&::nc_get_att_text) GetAttText;
+  decltype(&::nc_get_var_int) GetVarInt;
+  decltype(&::nc_get_var_longlong) GetVarLonglong;
 };
 
 // The library's functions, loaded by the first call; null, with a one-line

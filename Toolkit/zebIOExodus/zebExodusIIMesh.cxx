@@ -1,14 +1,18 @@
-// Reading the mesh of an Exodus II file with the Exodus II library, checking
-// that what the file says fits together.
+// Reading the mesh of an Exodus II file with the Exodus II library, and its
+// element blocks with netCDF underneath it, checking that what the file says
+// fits together.
 #include "zebExodusIIMesh.h"
 #include "zebExodusIILibrary.h"
 #include "zebExodusIIShapes.h"
 #include "zebNetCDFHeader.h"
 
+#include <zebUnstructuredGrid.h>
+
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -93,6 +97,31 @@ bool Declare(SizeBounds& bounds,
 }
 }
 
+int zebExodusIICellType(const std::string& elementType)
+{
+  std::string prefix;
+  for (size_t i = 0; i < elementType.size() && i < 3; ++i)
+  {
+    prefix += static_cast<char>(toupper(static_cast<unsigned char>(elementType[i])));
+  }
+  static const struct
+  {
+    const char* prefix;
+    int type;
+  } types[] = { { "HEX", ZEB_HEXAHEDRON }, { "TET", ZEB_TETRA },  { "WED", ZEB_WEDGE },
+                { "PYR", ZEB_PYRAMID },    { "QUA", ZEB_QUAD },   { "SHE", ZEB_QUAD },
+                { "TRI", ZEB_TRIANGLE },   { "BAR", ZEB_LINE },   { "BEA", ZEB_LINE },
+                { "TRU", ZEB_LINE },       { "SPH", ZEB_VERTEX }, { "CIR", ZEB_VERTEX } };
+  for (const auto& known : types)
+  {
+    if (prefix == known.prefix)
+    {
+      return known.type;
+    }
+  }
+  return ZEB_EMPTY_CELL;
+}
+
 static bool ReadCoordinates(const zebExodusIIFunctions& ex,
                             int exoid,
                             int64_t dimensions,
@@ -116,32 +145,89 @@ static bool ReadCoordinates(const zebExodusIIFunctions& ex,
                      dimensions > 2 ? mesh.Z.data() : nullptr) >= 0;
 }
 
+// The length of the dimension called name; false when the file has none.
+static bool DimensionLength(const zebExodusIIFunctions& ex,
+                            int exoid,
+                            const std::string& name,
+                            int64_t& length)
+{
+  int dimid = -1;
+  size_t value = 0;
+  if (ex.InqDimid(exoid, name.c_str(), &dimid) != NC_NOERR ||
+      ex.InqDimlen(exoid, dimid, &value) != NC_NOERR || value > INT64_MAX)
+  {
+    return false;
+  }
+  length = static_cast<int64_t>(value);
+  return true;
+}
+
+// The sizes and element type of the block at the given 0-based position, where
+// the library keeps them for block n = position + 1: the dimensions
+// "num_el_in_blk<n>" and "num_nod_per_el<n>" and the attribute "elem_type" of
+// "connect<n>"; a block whose state is 0 has no elements. Read with netCDF by
+// position, because the library's calls find a block by searching the ids on
+// every call, which makes a file of many blocks take time in blocks squared.
+static bool ReadBlockSizes(const zebExodusIIFunctions& ex,
+                           int exoid,
+                           int64_t position,
+                           int state,
+                           zebExodusIIElementBlock& block,
+                           std::string& reason)
+{
+  std::string n = std::to_string(position + 1);
+  if (state == 0)
+  {
+    block.ElementType = "NULL";
+    return true;
+  }
+  if (!DimensionLength(ex, exoid, "num_el_in_blk" + n, block.NumberOfElements) ||
+      !DimensionLength(ex, exoid, "num_nod_per_el" + n, block.NodesPerElement) ||
+      (block.NodesPerElement > 0 && block.NumberOfElements > INT64_MAX / block.NodesPerElement))
+  {
+    reason = "cannot read the sizes of element block " + std::to_string(block.Id);
+    return false;
+  }
+  // Zeroed, so that the text ends within the buffer; its length is checked
+  // first.
+  char type[MAX_STR_LENGTH + 1];
+  memset(type, 0, sizeof(type));
+  int varid = -1;
+  if (!zebExodusIIElementTypeFits(ex, exoid, position, reason))
+  {
+    return false;
+  }
+  // A block without connectivity or type is of no kind the reader reads.
+  if (ex.InqVarid(exoid, ("connect" + n).c_str(), &varid) == NC_NOERR &&
+      ex.GetAttText(exoid, varid, "elem_type", type) != NC_NOERR)
+  {
+    memset(type, 0, sizeof(type));
+  }
+  block.ElementType = type;
+  return true;
+}
+
 // Reads the block at the given position in file order.
 static bool ReadBlock(const zebExodusIIFunctions& ex,
                       int exoid,
                       int64_t nodes,
                       int64_t position,
+                      int state,
                       SizeBounds& bounds,
                       zebExodusIIElementBlock& block,
                       std::string& reason)
 {
-  // Zeroed, so that the type text ends within its buffer whatever the file
-  // holds.
-  ex_block sizes;
-  memset(&sizes, 0, sizeof(sizes));
-  sizes.id = block.Id;
-  sizes.type = EX_ELEM_BLOCK;
   std::string name = "element block " + std::to_string(block.Id);
-  if (ex.GetBlockParam(exoid, &sizes) < 0 || sizes.num_entry < 0 || sizes.num_nodes_per_entry < 0 ||
-      (sizes.num_nodes_per_entry > 0 && sizes.num_entry > INT64_MAX / sizes.num_nodes_per_entry))
+  if (!ReadBlockSizes(ex, exoid, position, state, block, reason))
   {
-    reason = "cannot read the sizes of " + name;
     return false;
   }
-  block.NumberOfElements = sizes.num_entry;
-  block.NodesPerElement = sizes.num_nodes_per_entry;
-  sizes.topology[MAX_STR_LENGTH] = '\0';
-  block.ElementType = sizes.topology;
+  block.CellType = zebExodusIICellType(block.ElementType);
+  block.Skipped = block.CellType == ZEB_EMPTY_CELL && block.NumberOfElements > 0;
+  if (block.Skipped)
+  {
+    return true;
+  }
   int64_t values = block.NumberOfElements * block.NodesPerElement;
   if (!Declare(bounds,
                name,
@@ -169,7 +255,11 @@ static bool ReadBlock(const zebExodusIIFunctions& ex,
   {
     return true;
   }
-  if (ex.GetConn(exoid, EX_ELEM_BLOCK, block.Id, block.Connectivity.data(), nullptr, nullptr) < 0)
+  int varid = -1;
+  static_assert(sizeof(long long) == sizeof(int64_t), "connectivity values are read as long long");
+  if (ex.InqVarid(exoid, ("connect" + std::to_string(position + 1)).c_str(), &varid) != NC_NOERR ||
+      ex.GetVarLonglong(exoid, varid, reinterpret_cast<long long*>(block.Connectivity.data())) !=
+        NC_NOERR)
   {
     reason = "cannot read the connectivity of " + name;
     return false;
@@ -236,19 +326,34 @@ static bool ReadMesh(const zebExodusIIFunctions& ex,
     reason = "cannot read the element block ids";
     return false;
   }
-  // The library finds a block by its id, so a repeated id would read the
-  // first such block twice.
+  // Blocks are known by their ids: a file that repeats one is refused.
   if (std::set<int64_t>(ids.begin(), ids.end()).size() != ids.size())
   {
     reason = "the element block ids repeat";
+    return false;
+  }
+  // Each block's state, 0 for a block without elements; a file without
+  // states has no such block.
+  std::vector<int> states(ids.size(), 1);
+  int statesId = -1;
+  if (blocks > 0 && ex.InqVarid(exoid, "eb_status", &statesId) == NC_NOERR &&
+      ex.GetVarInt(exoid, statesId, states.data()) != NC_NOERR)
+  {
+    reason = "cannot read the element block states";
     return false;
   }
   mesh.Blocks.resize(ids.size());
   for (size_t b = 0; b < ids.size(); ++b)
   {
     mesh.Blocks[b].Id = ids[b];
-    if (!ReadBlock(
-          ex, exoid, mesh.NumberOfNodes, static_cast<int64_t>(b), bounds, mesh.Blocks[b], reason))
+    if (!ReadBlock(ex,
+                   exoid,
+                   mesh.NumberOfNodes,
+                   static_cast<int64_t>(b),
+                   states[b],
+                   bounds,
+                   mesh.Blocks[b],
+                   reason))
     {
       return false;
     }
@@ -261,8 +366,14 @@ static bool ReadMesh(const zebExodusIIFunctions& ex,
 // Sets classic for a netCDF classic-family file and fileBytes to its size.
 static bool HeaderFits(FILE* file, bool& classic, uint64_t& fileBytes)
 {
-  std::string start(1 << 20, '\0');
-  start.resize(fread(&start[0], 1, start.size(), file));
+  // Read in pieces, so that a small file takes little memory.
+  std::string start;
+  char piece[16384];
+  size_t got = 0;
+  while (start.size() < (1 << 20) && (got = fread(piece, 1, sizeof(piece), file)) > 0)
+  {
+    start.append(piece, got);
+  }
   classic = start.compare(0, 3, "CDF") == 0;
   fileBytes = UINT64_MAX;
   if (ferror(file) || fseeko(file, 0, SEEK_END) != 0)
@@ -275,6 +386,23 @@ static bool HeaderFits(FILE* file, bool& classic, uint64_t& fileBytes)
     fileBytes = static_cast<uint64_t>(size);
   }
   return size < 0 || zebNetCDFHeaderFits(start, static_cast<uint64_t>(size));
+}
+
+// Whether the attributes that the library copies when it opens the file and
+// reads its sizes fit its buffers; looked at with netCDF alone.
+static bool GlobalAttributesFit(const zebExodusIIFunctions& ex,
+                                const char* path,
+                                std::string& reason)
+{
+  int ncid = -1;
+  if (ex.NcOpen(path, NC_NOWRITE, &ncid) != NC_NOERR)
+  {
+    reason = "not an Exodus II file";
+    return false;
+  }
+  bool fit = zebExodusIIGlobalAttributesFit(ex, ncid, reason);
+  ex.NcClose(ncid);
+  return fit;
 }
 
 bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& reason)
@@ -294,7 +422,7 @@ bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& r
     return false;
   }
   const zebExodusIIFunctions* ex = zebLoadExodusIILibrary(reason);
-  if (!ex)
+  if (!ex || !GlobalAttributesFit(*ex, path, reason))
   {
     return false;
   }

@@ -13,6 +13,11 @@ struct zebExodusIIElementBlock
   std::string ElementType;
   int64_t NumberOfElements = 0;
   int64_t NodesPerElement = 0;
+  // The grid cell type of ElementType (zebUnstructuredGrid.h).
+  int CellType = 0;
+  // Elements of a kind the reader does not read (NSIDED, NFACED or an
+  // unknown type): the block is left out, and its connectivity is not read.
+  bool Skipped = false;
   // NodesPerElement entries per element: 1-based positions in the node list.
   std::vector<int64_t> Connectivity;
 };
@@ -31,6 +36,10 @@ struct zebExodusIIMesh
 // are refused before anything is allocated for them, and an allocation
 // failure is a failure like any other, with the reason below.
 extern const char* const zebExodusIINotEnoughMemory;
+
+// The grid cell type of an Exodus element type name such as "HEX8" or
+// "tetra"; ZEB_EMPTY_CELL for a kind the reader does not read.
+int zebExodusIICellType(const std::string& elementType);
 
 bool zebReadExodusIIMesh(const char* path, zebExodusIIMesh& mesh, std::string& reason);
 

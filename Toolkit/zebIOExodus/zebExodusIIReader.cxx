@@ -1,5 +1,5 @@
 // Reader of Exodus II files: turns each element block of the file into an
-// unstructured grid with its own points.
+// unstructured grid with its own points, made from the nodes it uses.
 #include "zebExodusIIReader.h"
 
 #include "zebExodusIIMesh.h"
@@ -46,32 +46,6 @@ void zebExodusIIReader::SetGenerateImplicitNodeIdArray(bool generate)
   this->Modified();
 }
 
-// The cell type of an Exodus element type name such as "HEX8" or "tetra".
-static int CellTypeOf(const std::string& elementType)
-{
-  std::string prefix;
-  for (size_t i = 0; i < elementType.size() && i < 3; ++i)
-  {
-    prefix += static_cast<char>(toupper(static_cast<unsigned char>(elementType[i])));
-  }
-  static const struct
-  {
-    const char* prefix;
-    int type;
-  } types[] = { { "HEX", ZEB_HEXAHEDRON }, { "TET", ZEB_TETRA },  { "WED", ZEB_WEDGE },
-                { "PYR", ZEB_PYRAMID },    { "QUA", ZEB_QUAD },   { "SHE", ZEB_QUAD },
-                { "TRI", ZEB_TRIANGLE },   { "BAR", ZEB_LINE },   { "BEA", ZEB_LINE },
-                { "TRU", ZEB_LINE },       { "SPH", ZEB_VERTEX }, { "CIR", ZEB_VERTEX } };
-  for (const auto& known : types)
-  {
-    if (prefix == known.prefix)
-    {
-      return known.type;
-    }
-  }
-  return ZEB_EMPTY_CELL;
-}
-
 static zebSmartPointer<zebIdTypeArray> NewIdArray(const char* name, zebIdType size)
 {
   zebSmartPointer<zebIdTypeArray> array = zebSmartPointer<zebIdTypeArray>::New();
@@ -82,14 +56,16 @@ static zebSmartPointer<zebIdTypeArray> NewIdArray(const char* name, zebIdType si
 
 // The grid of one element block. Its points are the nodes the block uses, in
 // order of first use; nodeOfPoint gets each point's 1-based node number.
+// pointOfNode, one entry per node of the file, is -1 for every node on entry
+// and on return, so that the blocks share it and each block's work is bounded
+// by its own connectivity.
 static zebSmartPointer<zebUnstructuredGrid> MakeGrid(const zebExodusIIMesh& mesh,
                                                      const zebExodusIIElementBlock& block,
+                                                     std::vector<zebIdType>& pointOfNode,
                                                      std::vector<int64_t>& nodeOfPoint)
 {
   zebSmartPointer<zebUnstructuredGrid> grid = zebSmartPointer<zebUnstructuredGrid>::New();
-  std::vector<zebIdType> pointOfNode(static_cast<size_t>(mesh.NumberOfNodes), -1);
   std::vector<zebIdType> cell(static_cast<size_t>(block.NodesPerElement));
-  int type = CellTypeOf(block.ElementType);
   size_t next = 0;
   for (int64_t element = 0; element < block.NumberOfElements; ++element)
   {
@@ -104,9 +80,24 @@ static zebSmartPointer<zebUnstructuredGrid> MakeGrid(const zebExodusIIMesh& mesh
       }
       point = pointOfNode[node];
     }
-    grid->InsertNextCell(type, static_cast<int>(cell.size()), cell.data());
+    grid->InsertNextCell(block.CellType, static_cast<int>(cell.size()), cell.data());
+  }
+  for (int64_t node : nodeOfPoint)
+  {
+    pointOfNode[static_cast<size_t>(node - 1)] = -1;
   }
   return grid;
+}
+
+// The element type as printable text on one line.
+static std::string Printable(const std::string& text)
+{
+  std::string printable;
+  for (char c : text)
+  {
+    printable += isprint(static_cast<unsigned char>(c)) ? c : '?';
+  }
+  return printable;
 }
 
 void zebExodusIIReader::RequestData(zebMultiBlockDataSet* output)
@@ -145,13 +136,23 @@ void zebExodusIIReader::MakeBlocks(const zebExodusIIMesh& mesh, zebMultiBlockDat
 {
   zebSmartPointer<zebMultiBlockDataSet> elementBlocks =
     zebSmartPointer<zebMultiBlockDataSet>::New();
-  elementBlocks->SetNumberOfBlocks(static_cast<unsigned int>(mesh.Blocks.size()));
+  std::vector<zebIdType> pointOfNode(static_cast<size_t>(mesh.NumberOfNodes), -1);
   zebIdType elementsBefore = 0;
-  for (size_t b = 0; b < mesh.Blocks.size(); ++b)
+  for (const zebExodusIIElementBlock& block : mesh.Blocks)
   {
-    const zebExodusIIElementBlock& block = mesh.Blocks[b];
+    if (block.Skipped)
+    {
+      fprintf(stderr,
+              "zebExodusIIReader: \"%s\": element block %lld skipped: its elements are of "
+              "type \"%s\", which the reader does not read\n",
+              this->FileName.c_str(),
+              static_cast<long long>(block.Id),
+              Printable(block.ElementType).c_str());
+      elementsBefore += block.NumberOfElements;
+      continue;
+    }
     std::vector<int64_t> nodeOfPoint;
-    zebSmartPointer<zebUnstructuredGrid> grid = MakeGrid(mesh, block, nodeOfPoint);
+    zebSmartPointer<zebUnstructuredGrid> grid = MakeGrid(mesh, block, pointOfNode, nodeOfPoint);
     if (this->GenerateImplicitElementIdArray)
     {
       zebSmartPointer<zebIdTypeArray> ids = NewIdArray("ImplicitElementId", block.NumberOfElements);
@@ -172,7 +173,7 @@ void zebExodusIIReader::MakeBlocks(const zebExodusIIMesh& mesh, zebMultiBlockDat
       grid->GetPointData()->AddArray(ids);
     }
     elementsBefore += block.NumberOfElements;
-    elementBlocks->SetBlock(static_cast<unsigned int>(b), grid);
+    elementBlocks->SetBlock(elementBlocks->GetNumberOfBlocks(), grid);
   }
   output->SetBlock(0, elementBlocks);
 }

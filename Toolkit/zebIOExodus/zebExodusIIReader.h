@@ -1,5 +1,7 @@
 // Reader of Exodus II files. Its output's block 0 is a block set holding one
-// unstructured grid per element block of the file, in file order. A grid's
+// unstructured grid per element block of the file, in file order; a block of
+// elements of a kind the reader does not read (NSIDED, NFACED, an unknown
+// type) is left out with a one-line message on standard error. A grid's
 // points are the nodes its elements use, in order of first use. On request
 // each grid carries the cell array "ImplicitElementId" (each element's 1-based
 // position among all elements of the file) and the point array

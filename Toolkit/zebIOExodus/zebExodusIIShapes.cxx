@@ -42,23 +42,78 @@ bool ShapeIs(const zebExodusIIFunctions& ex,
   return true;
 }
 
-// An element type attribute, when there is one, is text of at most
-// MAX_STR_LENGTH bytes.
-bool ElementTypeFits(const zebExodusIIFunctions& ex, int exoid, const std::string& variable)
+// An attribute, when there is one, holds at most `limit` values, and is text
+// when text is asked for; otherwise gives a one-line reason.
+bool AttributeFits(const zebExodusIIFunctions& ex,
+                   int ncid,
+                   int varid,
+                   const std::string& owner,
+                   const char* name,
+                   bool text,
+                   size_t limit,
+                   std::string& reason)
 {
-  int varid = -1;
-  if (ex.InqVarid(exoid, variable.c_str(), &varid) != NC_NOERR)
-  {
-    return true;
-  }
   nc_type type = NC_NAT;
   size_t length = 0;
-  if (ex.InqAtt(exoid, varid, "elem_type", &type, &length) != NC_NOERR)
+  if (ex.InqAtt(ncid, varid, name, &type, &length) != NC_NOERR)
   {
     return true;
   }
-  return type == NC_CHAR && length <= static_cast<size_t>(MAX_STR_LENGTH);
+  std::string what = "the attribute \"" + owner + name + "\"";
+  if (text && type != NC_CHAR)
+  {
+    reason = what + " is not text";
+    return false;
+  }
+  if (length > limit)
+  {
+    reason = what + " holds " + std::to_string(length) + (text ? " characters" : " values") +
+             ", more than " + std::to_string(limit);
+    return false;
+  }
+  return true;
 }
+}
+
+bool zebExodusIIGlobalAttributesFit(const zebExodusIIFunctions& ex, int ncid, std::string& reason)
+{
+  // The file's version, word size, size model, integer widths and name
+  // length, under their names old and new.
+  static const char* const numbers[] = { "version",
+                                         "api_version",
+                                         "api version",
+                                         "floating_point_word_size",
+                                         "floating point word size",
+                                         "file_size",
+                                         "int64_status",
+                                         "maximum_name_length" };
+  for (const char* name : numbers)
+  {
+    if (!AttributeFits(ex, ncid, NC_GLOBAL, "", name, false, 1, reason))
+    {
+      return false;
+    }
+  }
+  return AttributeFits(
+    ex, ncid, NC_GLOBAL, "", "title", true, static_cast<size_t>(MAX_LINE_LENGTH), reason);
+}
+
+bool zebExodusIIElementTypeFits(const zebExodusIIFunctions& ex,
+                                int exoid,
+                                int64_t block,
+                                std::string& reason)
+{
+  std::string name = "connect" + std::to_string(block + 1);
+  int varid = -1;
+  return ex.InqVarid(exoid, name.c_str(), &varid) != NC_NOERR ||
+         AttributeFits(ex,
+                       exoid,
+                       varid,
+                       name + ":",
+                       "elem_type",
+                       true,
+                       static_cast<size_t>(MAX_STR_LENGTH),
+                       reason);
 }
 
 bool zebExodusIICoordinatesFit(const zebExodusIIFunctions& ex,
@@ -81,7 +136,7 @@ bool zebExodusIICoordinatesFit(const zebExodusIIFunctions& ex,
 
 bool zebExodusIIBlockIdsFit(const zebExodusIIFunctions& ex, int exoid, int64_t blocks)
 {
-  return ShapeIs(ex, exoid, "eb_prop1", { blocks });
+  return ShapeIs(ex, exoid, "eb_prop1", { blocks }) && ShapeIs(ex, exoid, "eb_status", { blocks });
 }
 
 bool zebExodusIIConnectivityFits(const zebExodusIIFunctions& ex,
@@ -90,7 +145,5 @@ bool zebExodusIIConnectivityFits(const zebExodusIIFunctions& ex,
                                  int64_t elements,
                                  int64_t nodesPerElement)
 {
-  std::string name = "connect" + std::to_string(block + 1);
-  return ElementTypeFits(ex, exoid, name) &&
-         ShapeIs(ex, exoid, name, { elements, nodesPerElement });
+  return ShapeIs(ex, exoid, "connect" + std::to_string(block + 1), { elements, nodesPerElement });
 }

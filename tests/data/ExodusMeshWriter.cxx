@@ -18,12 +18,26 @@ static int CreateMode(ExodusFileFormat format)
   }
 }
 
+// The number of elements of block and the entries per element its sizes give.
+static int Elements(const ExodusBlockToWrite& block)
+{
+  return block.nodesOfEachElement.empty()
+           ? static_cast<int>(block.connectivity.size()) / block.nodesPerElement
+           : static_cast<int>(block.nodesOfEachElement.size());
+}
+
+static int EntriesPerElement(const ExodusBlockToWrite& block)
+{
+  return block.nodesOfEachElement.empty() ? block.nodesPerElement
+                                          : static_cast<int>(block.connectivity.size());
+}
+
 static bool WriteContents(int exoid, const ExodusMeshToWrite& mesh, std::string& reason)
 {
   int elements = 0;
   for (const ExodusBlockToWrite& block : mesh.blocks)
   {
-    elements += static_cast<int>(block.connectivity.size()) / block.nodesPerElement;
+    elements += Elements(block);
   }
   if (ex_put_init(exoid,
                   mesh.title.c_str(),
@@ -44,19 +58,22 @@ static bool WriteContents(int exoid, const ExodusMeshToWrite& mesh, std::string&
   }
   for (const ExodusBlockToWrite& block : mesh.blocks)
   {
-    int count = static_cast<int>(block.connectivity.size()) / block.nodesPerElement;
+    int count = Elements(block);
     if (ex_put_block(exoid,
                      EX_ELEM_BLOCK,
                      block.id,
                      block.elementType.c_str(),
                      count,
-                     block.nodesPerElement,
+                     EntriesPerElement(block),
                      0,
                      0,
                      0) < 0 ||
         (count > 0 &&
          ex_put_conn(exoid, EX_ELEM_BLOCK, block.id, block.connectivity.data(), nullptr, nullptr) <
-           0))
+           0) ||
+        (!block.nodesOfEachElement.empty() &&
+         ex_put_entity_count_per_polyhedra(
+           exoid, EX_ELEM_BLOCK, block.id, block.nodesOfEachElement.data()) < 0))
     {
       reason = "cannot write element block " + std::to_string(block.id);
       return false;

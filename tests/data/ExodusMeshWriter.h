@@ -15,6 +15,9 @@ struct ExodusBlockToWrite
   int nodesPerElement = 8;
   // nodesPerElement entries per element: 1-based positions in the node list.
   std::vector<int> connectivity;
+  // For an "NSIDED" block, the number of nodes of each element, whose
+  // entries follow one another in connectivity (nodesPerElement is unused).
+  std::vector<int> nodesOfEachElement;
 };
 
 struct ExodusMeshToWrite

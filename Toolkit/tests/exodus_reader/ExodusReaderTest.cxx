@@ -155,6 +155,47 @@ TEST_P(ExodusReaderFormats, BlocksInFileOrderWithPointsInOrderOfFirstUse)
   EXPECT_EQ(last->GetPoints()->GetValue(3 * 2), 1.0);
 }
 
+// A triangle, a polygon (NSIDED), an element of a type no reader knows and
+// a bar: the triangle and the bar are read, with the ids of their elements'
+// positions in the file, and each other block gives one line.
+TEST_P(ExodusReaderFormats, BlocksOfKindsTheReaderDoesNotReadAreSkipped)
+{
+  TempDirectory directory;
+  std::string path = directory.File("kinds.exo");
+  ExodusMeshToWrite mesh = OneBlockMesh(5, "TRI3", 3, { 1, 2, 3 });
+  ExodusBlockToWrite polygon = mesh.blocks[0], unknown = mesh.blocks[0], bar = mesh.blocks[0];
+  polygon.id = 2;
+  polygon.elementType = "NSIDED";
+  polygon.connectivity = { 2, 5, 4, 3, 1, 2, 3 };
+  polygon.nodesOfEachElement = { 4, 3 };
+  unknown.id = 3;
+  unknown.elementType = "KNOT\n2";
+  unknown.nodesPerElement = 2;
+  unknown.connectivity = { 4, 5 };
+  bar.id = 4;
+  bar.elementType = "BAR2";
+  bar.nodesPerElement = 2;
+  bar.connectivity = { 5, 3 };
+  mesh.blocks.insert(mesh.blocks.end(), { polygon, unknown, bar });
+  WriteMesh(path, mesh, GetParam());
+
+  testing::internal::CaptureStderr();
+  ReaderHandle reader = ReadWithReader(path);
+  std::string start = "zebExodusIIReader: \"" + path + "\": element block ";
+  EXPECT_EQ(
+    testing::internal::GetCapturedStderr(),
+    start + "2 skipped: its elements are of type \"NSIDED\", which the reader does not read\n" +
+      start + "3 skipped: its elements are of type \"KNOT?2\", which the reader does not read\n");
+  ASSERT_NE(ElementBlocks(reader), nullptr);
+  ASSERT_EQ(ElementBlocks(reader)->GetNumberOfBlocks(), 2u);
+  EXPECT_EQ(Values(Grid(reader, 0)->GetCellData(), "ImplicitElementId"), Ids({ 1 }));
+  EXPECT_EQ(Values(Grid(reader, 0)->GetPointData(), "ImplicitNodeId"), Ids({ 1, 2, 3 }));
+  EXPECT_EQ(Grid(reader, 0)->GetCellType(0), ZEB_TRIANGLE);
+  EXPECT_EQ(Values(Grid(reader, 1)->GetCellData(), "ImplicitElementId"), Ids({ 5 }));
+  EXPECT_EQ(Values(Grid(reader, 1)->GetPointData(), "ImplicitNodeId"), Ids({ 5, 3 }));
+  EXPECT_EQ(Grid(reader, 1)->GetCellType(0), ZEB_LINE);
+}
+
 INSTANTIATE_TEST_SUITE_P(AllFileForms,
                          ExodusReaderFormats,
                          testing::Values(ExodusFileFormat::NetCDFClassic,

@@ -1,12 +1,14 @@
 // Linked into malformed_exodus_tests: the global operator new, which fails
 // with std::bad_alloc for requests of zebFailNewFrom bytes or more while that
-// is not 0, so that the reader's allocation failures can be reached.
+// is not 0, so that the reader's allocation failures can be reached, and
+// that counts the bytes it gives.
 #include "FailingNew.h"
 
 #include <cstdlib>
 #include <new>
 
 size_t zebFailNewFrom = 0;
+size_t zebBytesAllocated = 0;
 
 void* operator new(size_t size)
 {
@@ -15,6 +17,7 @@ void* operator new(size_t size)
   {
     throw std::bad_alloc();
   }
+  zebBytesAllocated += size;
   return memory;
 }
 

@@ -1,4 +1,5 @@
-// Allocation failures on demand (FailingNew.cxx).
+// Allocation failures on demand, and a count of what is allocated
+// (FailingNew.cxx).
 #ifndef ZEB_TESTS_FAILING_NEW_H
 #define ZEB_TESTS_FAILING_NEW_H
 
@@ -6,5 +7,8 @@
 
 // While not 0, operator new throws std::bad_alloc for this many bytes or more.
 extern size_t zebFailNewFrom;
+
+// The bytes operator new has given since the program started.
+extern size_t zebBytesAllocated;
 
 #endif

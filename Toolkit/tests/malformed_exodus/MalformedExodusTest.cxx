@@ -4,8 +4,10 @@
 // library reports (it would write the whole variable into a buffer of the
 // reported size).
 #include "ExodusDeclaredSizes.h"
+#include "ExodusEmptyBlocks.h"
 #include "ExodusMeshes.h"
 #include "FailingNew.h"
+#include "NetCDFModel.h"
 #include "RunProcess.h"
 
 #include <zebExodusIIReader.h>
@@ -203,5 +205,161 @@ TEST(ExodusShapes, AllocationFailuresAreReportedInOneLine)
     EXPECT_EQ(
       err, "zebExodusIIReader: cannot read \"" + path + "\": not enough memory to read the file\n");
   }
+  std::filesystem::remove_all(directory);
+}
+
+namespace
+{
+NetCDFAttribute Numbers(const std::string& name, nc_type type, size_t count)
+{
+  NetCDFAttribute attribute;
+  attribute.name = name;
+  attribute.type = type;
+  attribute.values.assign(count * NetCDFTypeSize(type), '\1');
+  return attribute;
+}
+
+// The hand-checked mesh, written to path with each attribute put on the
+// variable of its name (empty: on the file).
+void WriteWithAttributes(const std::string& path,
+                         const std::vector<std::pair<std::string, NetCDFAttribute>>& attributes)
+{
+  WriteMesh(path, HandCheckedMesh());
+  NetCDFModel model;
+  std::string reason;
+  ASSERT_TRUE(ReadNetCDFModel(path, model, reason)) << reason;
+  for (const auto& [variable, attribute] : attributes)
+  {
+    NetCDFVariable* owner = FindNetCDFVariable(model, variable);
+    ASSERT_TRUE(variable.empty() || owner) << variable;
+    std::vector<NetCDFAttribute>& list = owner ? owner->attributes : model.attributes;
+    NetCDFAttribute* existing = FindNetCDFAttribute(list, attribute.name);
+    if (existing)
+    {
+      *existing = attribute;
+    }
+    else
+    {
+      list.push_back(attribute);
+    }
+  }
+  ASSERT_TRUE(WriteNetCDFModel(path, model, reason)) << reason;
+}
+}
+
+// The Exodus II library copies these attributes whole into buffers of a
+// fixed size (the element type into 33 bytes on the reader's stack, the
+// version and word size into one number each): longer ones are refused
+// before the library is given the file. At the limit the file is read.
+TEST(ExodusAttributes, LongerThanTheLibraryBuffersAreRefused)
+{
+  std::string directory = MakeTempDirectory();
+  const struct
+  {
+    const char* variable;
+    NetCDFAttribute attribute;
+    const char* reason;
+  } cases[] = {
+    { "connect1",
+      NetCDFText("elem_type", std::string(33, 'Q')),
+      "the attribute \"connect1:elem_type\" holds 33 characters, more than 32" },
+    { "connect1",
+      NetCDFText("elem_type", std::string(154, 'Q')),
+      "the attribute \"connect1:elem_type\" holds 154 characters, more than 32" },
+    { "connect3",
+      NetCDFText("elem_type", std::string(5004, 'T')),
+      "the attribute \"connect3:elem_type\" holds 5004 characters, more than 32" },
+    { "connect1",
+      Numbers("elem_type", NC_INT, 3),
+      "the attribute \"connect1:elem_type\" is not text" },
+    { "",
+      NetCDFText("title", std::string(81, 't')),
+      "the attribute \"title\" holds 81 characters, more than 80" },
+    { "",
+      Numbers("version", NC_FLOAT, 2),
+      "the attribute \"version\" holds 2 values, more than 1" },
+    { "",
+      Numbers("api_version", NC_FLOAT, 300),
+      "the attribute \"api_version\" holds 300 values, more than 1" },
+    { "",
+      Numbers("floating_point_word_size", NC_INT, 500),
+      "the attribute \"floating_point_word_size\" holds 500 values, more than 1" },
+    { "",
+      Numbers("file_size", NC_INT, 64),
+      "the attribute \"file_size\" holds 64 values, more than 1" },
+    { "",
+      Numbers("int64_status", NC_INT, 64),
+      "the attribute \"int64_status\" holds 64 values, more than 1" },
+    { "",
+      Numbers("maximum_name_length", NC_INT, 64),
+      "the attribute \"maximum_name_length\" holds 64 values, more than 1" },
+  };
+  for (const auto& c : cases)
+  {
+    std::string path = directory + "/" + c.variable + c.attribute.name + ".exo";
+    WriteWithAttributes(path, { { c.variable, c.attribute } });
+    EXPECT_EQ(ReadAndFail(path),
+              "zebExodusIIReader: cannot read \"" + path + "\": " + c.reason + "\n");
+  }
+
+  std::string longest = directory + "/longest.exo";
+  WriteWithAttributes(longest,
+                      { { "connect3", NetCDFText("elem_type", "TRI3" + std::string(28, ' ')) },
+                        { "", NetCDFText("title", std::string(80, 't')) } });
+  zebSmartPointer<zebExodusIIReader> reader = zebSmartPointer<zebExodusIIReader>::New();
+  reader->SetFileName(longest.c_str());
+  testing::internal::CaptureStderr();
+  reader->Update();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  auto* blocks = zebMultiBlockDataSet::SafeDownCast(reader->GetOutput()->GetBlock(0));
+  ASSERT_NE(blocks, nullptr);
+  EXPECT_EQ(blocks->GetNumberOfBlocks(), 3u);
+  std::filesystem::remove_all(directory);
+}
+
+// The library reads the block states into a buffer of one per block when it
+// looks a block up: states over another dimension would overrun it.
+TEST(ExodusShapes, BlockStatesOfAnotherShapeAreRefused)
+{
+  std::string directory = MakeTempDirectory();
+  std::string path = directory + "/status-shape.exo";
+  WriteMesh(path, HandCheckedMesh());
+  NetCDFModel model;
+  std::string reason;
+  ASSERT_TRUE(ReadNetCDFModel(path, model, reason)) << reason;
+  for (size_t d = 0; d < model.dimensions.size(); ++d)
+  {
+    if (model.dimensions[d].name == "len_line")
+    {
+      FindNetCDFVariable(model, "eb_status")->dimensions = { static_cast<int>(d) };
+    }
+  }
+  ASSERT_TRUE(WriteNetCDFModel(path, model, reason)) << reason;
+  EXPECT_EQ(ReadAndFail(path),
+            "zebExodusIIReader: cannot read \"" + path + "\": cannot read the element block ids\n");
+  std::filesystem::remove_all(directory);
+}
+
+// Element blocks share the node list: many blocks over many nodes take
+// memory for the nodes once and for each block's own elements, not for
+// every node in every block (which made 250,000 empty blocks over 3 million
+// nodes take over a minute).
+TEST(ExodusSizes, MemoryGrowsWithBlocksPlusNodes)
+{
+  const size_t nodes = 20000, blocks = 2000;
+  std::string directory = MakeTempDirectory();
+  std::string path = directory + "/many-blocks.exo";
+  std::string reason;
+  ASSERT_TRUE(WriteExodusEmptyBlocks(path, nodes, blocks, reason)) << reason;
+
+  zebSmartPointer<zebExodusIIReader> reader = zebSmartPointer<zebExodusIIReader>::New();
+  reader->SetFileName(path.c_str());
+  size_t before = zebBytesAllocated;
+  reader->Update();
+  size_t allocated = zebBytesAllocated - before;
+  auto* grids = zebMultiBlockDataSet::SafeDownCast(reader->GetOutput()->GetBlock(0));
+  ASSERT_NE(grids, nullptr);
+  EXPECT_EQ(grids->GetNumberOfBlocks(), blocks);
+  EXPECT_LT(allocated, 64 * nodes + 4096 * blocks);
   std::filesystem::remove_all(directory);
 }
