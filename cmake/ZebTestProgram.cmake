@@ -22,7 +22,8 @@
 #
 # Each test gets the CTest run <program>.<test>: the program started with the
 # test's name and ARGUMENTS. The run fails on a non-zero exit status and on a
-# leak report from the toolkit's leak tracking. RUN limits the runs to the
+# leak report from the toolkit's leak tracking (and, in a cross build, needs
+# the emulator's fixture, cmake/ZebEmulator.cmake). RUN limits the runs to the
 # tests it names; PROBE, for programs that only other tests start, makes none.
 #
 # The registry and TestStartup.h are written from the driver's templates,
@@ -79,6 +80,9 @@ function(zeb_test_program program)
   foreach(test IN LISTS runs)
     add_test(NAME ${program}.${test} COMMAND ${program} ${test} ${ARG_ARGUMENTS})
     set_tests_properties(${program}.${test} PROPERTIES FAIL_REGULAR_EXPRESSION "Leaks detected")
+    if(ZEB_EMULATOR_FIXTURE)
+      set_tests_properties(${program}.${test} PROPERTIES FIXTURES_REQUIRED ${ZEB_EMULATOR_FIXTURE})
+    endif()
   endforeach()
 endfunction()
 
