@@ -42,7 +42,7 @@ void ExpectFailure(const ProcessResult& r, const std::string& message)
 {
   EXPECT_EQ(r.exitStatus, 1);
   EXPECT_EQ(r.signal, 0);
-  EXPECT_EQ(r.err, message);
+  EXPECT_EQ(r.err, WithPlatformLineEnds(message));
   EXPECT_EQ(r.out, "");
 }
 }
@@ -93,6 +93,8 @@ TEST(Failure, ListFileWithoutTokens)
   }
 }
 
+// A directory opens as a list on POSIX systems only.
+#ifndef _WIN32
 TEST(Failure, UnreadableListFileIsNotAnEmptyList)
 {
   Workspace w;
@@ -100,6 +102,7 @@ TEST(Failure, UnreadableListFileIsNotAnEmptyList)
                 "Input file " + w.scratch.path + " could not be read\n");
   w.ExpectOutputsUntouched();
 }
+#endif
 
 TEST(Failure, InitFileCannotBeOpenedSilently)
 {
@@ -144,6 +147,8 @@ TEST(Failure, FurtherArgumentsAreIgnored)
   EXPECT_FALSE(FileExists(extra));
 }
 
+// /dev/full exists on POSIX systems only.
+#ifndef _WIN32
 TEST(Failure, WriteErrorsNameTheFile)
 {
   Workspace w;
@@ -164,6 +169,7 @@ TEST(Failure, WriteErrorsNameTheFile)
                 "Output file /dev/full could not be written\n"
                 "Output file /dev/full could not be written\n");
 }
+#endif
 
 TEST(Failure, OutOfMemoryEndsWithStatusOne)
 {
@@ -246,11 +252,13 @@ TEST(Failure, ListFileAsAnOutputIsRefused)
   }
 }
 
+// ulimit exists on POSIX systems only.
+#ifndef _WIN32
 TEST(Failure, WritesFailingPartWayLeaveTheOutputsEmpty)
 {
-  // The file-size limit (16 blocks, SIGXFSZ ignored) makes writes fail with
-  // EFBIG after a few KiB, as a full disk would; a long module name makes
-  // the init file longer than that too.
+  // The file-size limit (16 blocks, with SIGXFSZ as the shell leaves it)
+  // makes writes fail after a few KiB, as a full disk would; a long module
+  // name makes the init file longer than that too.
   Workspace w;
   std::string list = "zebDemoPython" + std::string(20000, 'p');
   for (int i = 0; i < 20000; ++i)
@@ -258,13 +266,9 @@ TEST(Failure, WritesFailingPartWayLeaveTheOutputsEmpty)
     list += " zebClass" + std::to_string(i);
   }
   WriteFile(w.list, list);
-  ProcessResult r = RunProgram("/bin/sh",
-                               { "-c",
-                                 "trap '' XFSZ && ulimit -f 16 && exec \"$0\" \"$@\"",
-                                 ZEB_WRAP_PYTHON_INIT,
-                                 w.list,
-                                 w.init,
-                                 w.impl });
+  ProcessResult r = RunProgram(
+    "/bin/sh",
+    { "-c", "ulimit -f 16 && exec \"$0\" \"$@\"", ZEB_WRAP_PYTHON_INIT, w.list, w.init, w.impl });
   ExpectFailure(r,
                 "Output file " + w.init + " could not be written\n" + "Output file " + w.impl +
                   " could not be written\n");
@@ -274,3 +278,4 @@ TEST(Failure, WritesFailingPartWayLeaveTheOutputsEmpty)
   EXPECT_EQ(ReadFile(w.impl, &found).size(), 0u);
   EXPECT_TRUE(found);
 }
+#endif
