@@ -1,5 +1,6 @@
 // The leak report of the toolkit's leak tracking, seen from outside through
-// the leak probe, a program with two leak-tracking holders.
+// the leak probe, a program with two leak-tracking holders. Its lines end
+// in the platform's line end.
 #include "RunProcess.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ ProcessResult Probe(const std::string& test, bool trace = false)
 TEST(LeakReport, NamesTheClassOfOneLeakedObject)
 {
   ProcessResult r = Probe("LeakOneWidget");
-  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeWidget: 1\n");
+  EXPECT_EQ(r.err, WithPlatformLineEnds(reportHeader + "  zebLeakProbeWidget: 1\n"));
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.exitStatus, 0);
 }
@@ -35,13 +36,15 @@ TEST(LeakReport, NamesTheClassOfOneLeakedObject)
 TEST(LeakReport, CountsEachClassOnItsOwnLine)
 {
   ProcessResult r = Probe("LeakWidgetAndGadgets");
-  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeGadget: 2\n  zebLeakProbeWidget: 1\n");
+  EXPECT_EQ(
+    r.err,
+    WithPlatformLineEnds(reportHeader + "  zebLeakProbeGadget: 2\n  zebLeakProbeWidget: 1\n"));
 }
 
 TEST(LeakReport, AnObjectWithAReferenceLeftIsLeaked)
 {
   ProcessResult r = Probe("LeakByExtraReference");
-  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeWidget: 1\n");
+  EXPECT_EQ(r.err, WithPlatformLineEnds(reportHeader + "  zebLeakProbeWidget: 1\n"));
 }
 
 TEST(LeakReport, CleanRunPrintsNothing)
@@ -58,8 +61,8 @@ TEST(LeakReport, ReportedOnceWhenTheLastHolderGoes)
                               "zebInit: destroy leak-tracking holder\n"
                               "zebInit: destroy leak-tracking holder\n";
   ProcessResult r = Probe("LeakOneWidget", true);
-  EXPECT_EQ(r.err, holders + reportHeader + "  zebLeakProbeWidget: 1\n");
+  EXPECT_EQ(r.err, WithPlatformLineEnds(holders + reportHeader + "  zebLeakProbeWidget: 1\n"));
 
   r = Probe("ReleaseEverything", true);
-  EXPECT_EQ(r.err, holders);
+  EXPECT_EQ(r.err, WithPlatformLineEnds(holders));
 }
