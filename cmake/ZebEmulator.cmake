@@ -24,7 +24,9 @@ endif()
 #
 # Sets <variable> to the path by which a test program starts <target>: the
 # target's file, or under an emulator the system does not run by itself a
-# script of the build folder that runs the file under the emulator.
+# script of the build folder that runs the file under the emulator (qemu's
+# -0 hands the program the script's path as its argument 0, the path the
+# test started).
 function(zeb_started_program_path target variable)
   if(NOT CMAKE_CROSSCOMPILING_EMULATOR OR WIN32)
     set(${variable} "$<TARGET_FILE:${target}>" PARENT_SCOPE)
@@ -35,7 +37,7 @@ function(zeb_started_program_path target variable)
   if(NOT target IN_LIST written)
     list(JOIN CMAKE_CROSSCOMPILING_EMULATOR " " emulator)
     file(GENERATE OUTPUT ${script}
-      CONTENT "#!/bin/sh\nexec ${emulator} \"$<TARGET_FILE:${target}>\" \"$@\"\n"
+      CONTENT "#!/bin/sh\nexec ${emulator} -0 \"$0\" \"$<TARGET_FILE:${target}>\" \"$@\"\n"
       FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
         WORLD_READ WORLD_EXECUTE)
     set_property(GLOBAL APPEND PROPERTY ZEB_EMULATED_PROGRAMS ${target})
