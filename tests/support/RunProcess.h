@@ -22,11 +22,13 @@ struct ProcessOptions
   std::vector<std::string> unsetEnv;         // names removed from the environment
   std::string workingDirectory;              // empty: the caller's
   unsigned long long addressSpaceLimit = 0;  // bytes of address space (RLIMIT_AS); 0: none
+  unsigned long long fileSizeLimit = 0;      // bytes a file may grow to (RLIMIT_FSIZE); 0: none
   std::vector<int> closedStreams;            // of 0, 1 and 2, those the program starts without
 };
 
-// The address-space limit and closed streams exist on POSIX systems only;
-// on Windows a run that asks for them fails with a message in `err`.
+// The limits and closed streams exist on POSIX systems only; on Windows a
+// run that asks for them fails with a message in `err`. Under an emulator
+// (cross builds) the address-space limit would apply to the emulator too.
 // args[0] is the program path; it is also passed as argument 0.
 ProcessResult RunProcess(const std::vector<std::string>& args,
                          const ProcessOptions& options = ProcessOptions());

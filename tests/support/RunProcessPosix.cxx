@@ -10,10 +10,61 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <fstream>
 
 namespace
 {
+#ifdef ZEB_TEST_EMULATOR
+// The machine an ELF file is for, or -1 for any other file.
+int ElfMachine(const char* path)
+{
+  const char magic[] = "\x7f"
+                       "ELF";
+  unsigned char header[20] = {};
+  std::ifstream file(path, std::ios::binary);
+  if (!file.read(reinterpret_cast<char*>(header), sizeof(header)) || memcmp(header, magic, 4) != 0)
+    return -1;
+  return header[18] | header[19] << 8;
+}
+#endif
+
+// The command as it is started. In a cross build the tests run under the
+// build's emulator (ZEB_TEST_EMULATOR, its words separated by '|'), and so
+// must every program of their own machine that they start; the system's
+// programs (the shell, interpreters) run as they are.
+std::vector<std::string> CommandToStart(const std::vector<std::string>& args)
+{
+#ifdef ZEB_TEST_EMULATOR
+  static const int ownMachine = ElfMachine("/proc/self/exe");
+  if (ElfMachine(args[0].c_str()) == ownMachine)
+  {
+    std::vector<std::string> command;
+    std::string emulator = ZEB_TEST_EMULATOR;
+    for (size_t start = 0, end; start <= emulator.size(); start = end + 1)
+    {
+      end = std::min(emulator.find('|', start), emulator.size());
+      command.push_back(emulator.substr(start, end - start));
+    }
+    command.insert(command.end(), args.begin(), args.end());
+    return command;
+  }
+#endif
+  return args;
+}
+
+void SetLimit(int resource, unsigned long long bytes)
+{
+  struct rlimit limit;
+  limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(bytes);
+  if (bytes > 0 && setrlimit(resource, &limit) != 0)
+  {
+    _exit(127);
+  }
+}
+
 void ExecChild(const std::vector<std::string>& args,
                const ProcessOptions& options,
                int inFd,
@@ -40,15 +91,8 @@ void ExecChild(const std::vector<std::string>& args,
   {
     _exit(127);
   }
-  if (options.addressSpaceLimit > 0)
-  {
-    struct rlimit limit;
-    limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(options.addressSpaceLimit);
-    if (setrlimit(RLIMIT_AS, &limit) != 0)
-    {
-      _exit(127);
-    }
-  }
+  SetLimit(RLIMIT_AS, options.addressSpaceLimit);
+  SetLimit(RLIMIT_FSIZE, options.fileSizeLimit);
   std::vector<char*> argv;
   for (const std::string& arg : args)
   {
@@ -124,10 +168,11 @@ ProcessResult RunProcess(const std::vector<std::string>& args, const ProcessOpti
   }
   // A child that stops reading its input must not kill the test with SIGPIPE.
   signal(SIGPIPE, SIG_IGN);
+  std::vector<std::string> command = CommandToStart(args);
   pid_t pid = fork();
   if (pid == 0)
   {
-    ExecChild(args, options, in[0], out[1], err[1]);
+    ExecChild(command, options, in[0], out[1], err[1]);
   }
   close(in[0]);
   close(out[1]);

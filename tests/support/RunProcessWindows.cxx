@@ -108,9 +108,9 @@ bool MakePipe(HANDLE* read, HANDLE* write, bool childReads)
 ProcessResult RunProcess(const std::vector<std::string>& args, const ProcessOptions& options)
 {
   ProcessResult result;
-  if (options.addressSpaceLimit > 0 || !options.closedStreams.empty())
+  if (options.addressSpaceLimit > 0 || options.fileSizeLimit > 0 || !options.closedStreams.empty())
   {
-    result.err = "address-space limits and closed streams are POSIX only";
+    result.err = "limits and closed streams are POSIX only";
     return result;
   }
   HANDLE inRead, inWrite, outRead, outWrite, errRead, errWrite;

@@ -252,13 +252,13 @@ TEST(Failure, ListFileAsAnOutputIsRefused)
   }
 }
 
-// ulimit exists on POSIX systems only.
+// File-size limits exist on POSIX systems only.
 #ifndef _WIN32
 TEST(Failure, WritesFailingPartWayLeaveTheOutputsEmpty)
 {
-  // The file-size limit (16 blocks, with SIGXFSZ as the shell leaves it)
-  // makes writes fail after a few KiB, as a full disk would; a long module
-  // name makes the init file longer than that too.
+  // The file-size limit (16 KiB, with SIGXFSZ at its default) makes writes
+  // fail part of the way, as a full disk would; a long module name makes the
+  // init file longer than that too.
   Workspace w;
   std::string list = "zebDemoPython" + std::string(20000, 'p');
   for (int i = 0; i < 20000; ++i)
@@ -266,9 +266,9 @@ TEST(Failure, WritesFailingPartWayLeaveTheOutputsEmpty)
     list += " zebClass" + std::to_string(i);
   }
   WriteFile(w.list, list);
-  ProcessResult r = RunProgram(
-    "/bin/sh",
-    { "-c", "ulimit -f 16 && exec \"$0\" \"$@\"", ZEB_WRAP_PYTHON_INIT, w.list, w.init, w.impl });
+  ProcessOptions limited;
+  limited.fileSizeLimit = 16384;
+  ProcessResult r = RunProcess({ ZEB_WRAP_PYTHON_INIT, w.list, w.init, w.impl }, limited);
   ExpectFailure(r,
                 "Output file " + w.init + " could not be written\n" + "Output file " + w.impl +
                   " could not be written\n");
