@@ -4,9 +4,8 @@
 #
 # Builds the GoogleTest program <name> and registers each of its cases with
 # CTest as <name>.<suite>.<case>. Every PROGRAMS pair defines <macro> as the
-# path by which the test starts the target (zeb_started_program_path) and
-# builds the target first. LEAK_CHECKED fails a case on a leak report from
-# the toolkit's leak tracking.
+# path of the target's file and builds the target first. LEAK_CHECKED fails a
+# case on a leak report from the toolkit's leak tracking.
 #
 # A native build uses the system's GoogleTest; a cross build compiles
 # Debian's GoogleTest sources (ZEB_GTEST_SOURCE_DIR) with the cross compiler.
@@ -31,8 +30,7 @@ function(zeb_gtest name)
     string(REPLACE "=" ";" pair "${pair}")
     list(GET pair 0 macro)
     list(GET pair 1 target)
-    zeb_started_program_path(${target} path)
-    target_compile_definitions(${name} PRIVATE ${macro}="${path}")
+    target_compile_definitions(${name} PRIVATE ${macro}="$<TARGET_FILE:${target}>")
     add_dependencies(${name} ${target})
   endforeach()
   set(properties "")
