@@ -3,7 +3,9 @@
 // spend most of their reading time here.
 #include "zebWrapListTokens.h"
 
-#include "zebWrapFiles.h"
+#include "zebWrapSystem.h"
+
+#include <cstdint>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -31,6 +33,18 @@ __m128i load(const char* p)
 {
   return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
 }
+
+// The position of the lowest set bit of a non-zero mask, by de Bruijn
+// multiplication: the lowest bit alone, times the sequence, puts a
+// different 5-bit pattern at the top for each position.
+unsigned lowestSetBit(unsigned mask)
+{
+  static const unsigned char position[32] = { 0,  1,  28, 2,  29, 14, 24, 3,  30, 22, 20,
+                                              15, 25, 17, 4,  8,  31, 27, 13, 23, 21, 19,
+                                              16, 7,  26, 12, 18, 6,  11, 5,  10, 9 };
+  uint32_t lowest = static_cast<uint32_t>(mask) & (0u - static_cast<uint32_t>(mask));
+  return position[static_cast<uint32_t>(lowest * 0x077CB531u) >> 27];
+}
 #endif
 }
 
@@ -43,11 +57,11 @@ const char* findTokenEnd(const char* p, const char* end)
     unsigned stops = spaceMask(block) | nulMask(block);
     if (stops != 0)
     {
-      return p + __builtin_ctz(stops);
+      return p + lowestSetBit(stops);
     }
   }
 #endif
-  while (*p != '\0' && !isListSpace(*p))
+  while (p != end && *p != '\0' && !isListSpace(*p))
   {
     ++p;
   }

@@ -22,8 +22,8 @@ constexpr bool isListSpace(char c)
 // touched and cost nothing.
 void reserveListTokens(const std::string& text, std::vector<std::string_view>* tokens);
 
-// Where the run of non-whitespace, non-NUL bytes that starts at `p` ends.
-// Relies on the NUL that ends every std::string's bytes at `end`.
+// Where the run of non-whitespace, non-NUL bytes that starts at `p` ends,
+// at `end` at the latest.
 const char* findTokenEnd(const char* p, const char* end);
 
 // Moves *pos past the next token of the text and points *token at what it

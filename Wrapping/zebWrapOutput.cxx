@@ -1,8 +1,6 @@
 // The buffer of generated text and its way out to the file.
 #include "zebWrapOutput.h"
 
-#include "zebWrapFiles.h"
-
 #include <algorithm>
 
 namespace
@@ -16,10 +14,7 @@ const size_t firstSize = 4096;
 
 void writeOut(GeneratedOutput* out)
 {
-  if (!out->failed && !writeWholeFile(out->fd, outputText(*out)))
-  {
-    out->failed = true;
-  }
+  writeOutputChunk(out->file, outputText(*out));
   out->used = 0;
 }
 }
@@ -27,7 +22,7 @@ void writeOut(GeneratedOutput* out)
 char* makeRoomSlowly(GeneratedOutput* out, size_t n)
 {
   // The buffer grows to a chunk's size; a full chunk goes out to the file.
-  if (out->fd >= 0 && out->buffer.size() >= chunkSize)
+  if (out->file && out->buffer.size() >= chunkSize)
   {
     writeOut(out);
   }
@@ -40,9 +35,9 @@ char* makeRoomSlowly(GeneratedOutput* out, size_t n)
 
 bool finishOutput(GeneratedOutput* out)
 {
-  if (out->fd >= 0 && out->used > 0)
+  if (out->file && out->used > 0)
   {
     writeOut(out);
   }
-  return !out->failed;
+  return !out->file || !out->file->failed;
 }

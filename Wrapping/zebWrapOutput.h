@@ -4,6 +4,8 @@
 #ifndef ZEB_WRAP_OUTPUT_H
 #define ZEB_WRAP_OUTPUT_H
 
+#include "zebWrapOutputFile.h"
+
 #include <cstddef>
 #include <cstring>
 #include <string>
@@ -13,8 +15,7 @@ struct GeneratedOutput
 {
   std::string buffer;  // the text not yet written is its first `used` bytes
   size_t used = 0;
-  int fd = -1;          // the open file the text goes to; -1 keeps all of it in the buffer
-  bool failed = false;  // a write failed: the file was emptied and later text is dropped
+  OutputFile* file = nullptr;  // where the text goes; none keeps all of it in the buffer
 };
 
 // The slow way of makeRoom: writes out a full buffer (when there is a file)
@@ -33,7 +34,7 @@ inline char* makeRoom(GeneratedOutput* out, size_t n)
 }
 
 // Writes out the rest of the text; false when any write to the file failed,
-// which leaves the file empty.
+// which left the file empty.
 bool finishOutput(GeneratedOutput* out);
 
 // The text gathered in memory.

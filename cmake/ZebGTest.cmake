@@ -6,6 +6,21 @@
 # CTest as <name>.<suite>.<case>. Every PROGRAMS pair defines <macro> as the
 # path of the target's file and builds the target first. LEAK_CHECKED fails a
 # case on a leak report from the toolkit's leak tracking.
+#
+# A native build uses the system's GoogleTest; a cross build compiles
+# Debian's GoogleTest sources (ZEB_GTEST_SOURCE_DIR) with the cross compiler.
+if(CMAKE_CROSSCOMPILING)
+  set(ZEB_GTEST_SOURCE_DIR /usr/src/googletest/googletest CACHE PATH
+    "GoogleTest sources that a cross build compiles")
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  # Its targets carry the names find_package(GTest) gives.
+  add_subdirectory(${ZEB_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  include(GoogleTest)
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(ZebEmulator)
+
 function(zeb_gtest name)
   cmake_parse_arguments(ARG "LEAK_CHECKED" "" "SOURCES;LIBRARIES;PROGRAMS;DEFINITIONS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -20,7 +35,15 @@ function(zeb_gtest name)
   endforeach()
   set(properties "")
   if(ARG_LEAK_CHECKED)
-    set(properties PROPERTIES FAIL_REGULAR_EXPRESSION "Leaks detected")
+    list(APPEND properties FAIL_REGULAR_EXPRESSION "Leaks detected")
   endif()
-  gtest_discover_tests(${name} TEST_PREFIX ${name}. ${properties})
+  if(ZEB_EMULATOR_FIXTURE)
+    list(APPEND properties FIXTURES_REQUIRED ${ZEB_EMULATOR_FIXTURE})
+  endif()
+  if(properties)
+    set(properties PROPERTIES ${properties})
+  endif()
+  # The first run under an emulator may have to set it up (wine makes its
+  # prefix), which takes longer than listing the cases.
+  gtest_discover_tests(${name} TEST_PREFIX ${name}. ${properties} DISCOVERY_TIMEOUT 120)
 endfunction()

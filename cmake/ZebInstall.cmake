@@ -26,17 +26,21 @@ add_executable(Zeb::zebWrapPythonInit ALIAS zebWrapPythonInit)
 add_library(Zeb::zebTestDriver ALIAS zebTestDriver)
 add_library(Zeb::zebTestDriverMain ALIAS zebTestDriverMain)
 add_library(Zeb::zebTestToolkit ALIAS zebTestToolkit)
-add_library(Zeb::zebPython ALIAS zebPython)
+set(python_glue "")
+if(ZEB_WITH_PYTHON)
+  add_library(Zeb::zebPython ALIAS zebPython)
+  set(python_glue zebPython)
+endif()
 
 install(TARGETS zebWrapTclInit zebWrapPythonInit EXPORT ZebTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS zebTestDriver zebTestDriverMain zebTestToolkit zebPython EXPORT ZebTargets
+install(TARGETS zebTestDriver zebTestDriverMain zebTestToolkit ${python_glue} EXPORT ZebTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   INCLUDES DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
 
 # The headers of the driver, of the start-up registrations and of the Python
 # glue lie in their targets' folders.
-foreach(target zebTestDriver zebTestToolkit zebPython)
+foreach(target zebTestDriver zebTestToolkit ${python_glue})
   get_target_property(folder ${target} SOURCE_DIR)
   file(GLOB headers CONFIGURE_DEPENDS ${folder}/*.h)
   install(FILES ${headers} DESTINATION ${ZEB_INSTALL_INCLUDEDIR})

@@ -24,7 +24,8 @@
 # Each test gets the CTest run <program>.<test>: the program started with the
 # test's name and ARGUMENTS. The run fails on a non-zero exit status and on a
 # leak report from the toolkit's leak tracking, whose last line gives the
-# run's exit status (the driver's main hands it over). LABELS, TIMEOUT and
+# run's exit status (the driver's main hands it over); in a cross build each
+# run needs the emulator's fixture (cmake/ZebEmulator.cmake). LABELS, TIMEOUT and
 # ENVIRONMENT become the runs' CTest properties of those names. RUN limits the
 # runs to the tests it names; PROBE, for programs that only other tests start,
 # makes none. A program with runs needs testing enabled (enable_testing() in
@@ -94,6 +95,9 @@ function(zeb_test_program program)
         set_tests_properties(${program}.${test} PROPERTIES ${property} "${ARG_${property}}")
       endif()
     endforeach()
+    if(ZEB_EMULATOR_FIXTURE)
+      set_tests_properties(${program}.${test} PROPERTIES FIXTURES_REQUIRED ${ZEB_EMULATOR_FIXTURE})
+    endif()
   endforeach()
 endfunction()
 

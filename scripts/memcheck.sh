@@ -19,7 +19,7 @@ cmake --build --preset default
 #   there it mostly runs with an injected fault, and the failing path leaves
 #   the session unreleased by design, which the tests assert (its own CTest
 #   run, without a fault, is checked);
-# - zebWrapPythonInitAllocProbe, runs under "ulimit -v" and the Exodus
+# - the generators' allocation probes, runs under "ulimit -v" and the Exodus
 #   reader's allocation-failure case: they exhaust memory on purpose through
 #   a replaced operator new or an address-space limit, which valgrind's own
 #   allocator and start-up defeat;
@@ -43,7 +43,7 @@ excluded+='|import_program_tests\.SceneSensitivity\..*'
 excluded+='|malformed_exodus_tests\.ExodusShapes\.AllocationFailuresAreReportedInOneLine)$'
 skipped_programs='*/tclsh*,*/python3*,*/cmake,*/leak_report_probe'
 skipped_programs+=',*/smrendering_program_probe'
-skipped_programs+=',*/smrendering_tests,*/zebWrapPythonInitAllocProbe'
+skipped_programs+=',*/smrendering_tests,*/zebWrap*AllocProbe'
 skipped_programs+=',/usr/bin/*,/bin/*'
 options="--error-exitcode=1 --leak-check=full --num-callers=20 --trace-children=yes"
 options+=" --trace-children-skip=$skipped_programs --trace-children-skip-by-arg=*ulimit*"

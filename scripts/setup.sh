@@ -11,6 +11,7 @@ packages=(
   libexodusii-dev libnetcdf-dev libpng-dev
   libegl-dev libopengl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri
   libx11-dev xvfb xdotool x11-apps
+  g++-mingw-w64-x86-64-posix wine64 g++-aarch64-linux-gnu qemu-user googletest
 )
 
 missing=()

@@ -1,70 +1,73 @@
-// Stack traces on fatal signals.
+// Stack traces on fatal signals: the report, written through the system's
+// side in zebFatalSignals.h.
 #include "zebSystemInformation.h"
 
-#include <execinfo.h>
+#include "zebFatalSignals.h"
+
 #include <signal.h>
-#include <string.h>
-#include <unistd.h>
 
 namespace
 {
-const int fatalSignals[] = { SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT };
-
-void WriteText(const char* text)
+const char* SignalName(int signal)
 {
-  ssize_t ignored = write(STDERR_FILENO, text, strlen(text));
-  (void)ignored;
+  switch (signal)
+  {
+    case SIGSEGV:
+      return "Segmentation fault";
+    case SIGFPE:
+      return "Floating point exception";
+    case SIGILL:
+      return "Illegal instruction";
+    case SIGABRT:
+      return "Aborted";
+#ifdef SIGBUS
+    case SIGBUS:
+      return "Bus error";
+#endif
+    default:
+      return "unknown";
+  }
 }
 
-// Runs inside the signal handler, so it uses only async-signal-safe calls.
-// The handler is installed with SA_RESETHAND: raising the signal again once
-// the trace is out ends the process by that signal with the default action.
+void WriteNumber(int value)
+{
+  char digits[16];
+  int length = 0;
+  do
+  {
+    digits[length++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value > 0 && length < 15);
+  char text[16];
+  for (int i = 0; i < length; ++i)
+  {
+    text[i] = digits[length - 1 - i];
+  }
+  text[length] = '\0';
+  zebsys::WriteError(text);
+}
+
+// Prints the report, then restores the default action and raises the signal
+// again, so that the process ends as the signal would have ended it.
 void PrintStackTrace(int signal)
 {
-  WriteText("\n========================================================\n");
-  WriteText("Process received signal ");
-  char number[16];
-  int length = 0;
-  for (int value = signal; value > 0 && length < 15; value /= 10)
-  {
-    number[length++] = static_cast<char>('0' + value % 10);
-  }
-  while (length > 0)
-  {
-    char digit[2] = { number[--length], '\0' };
-    WriteText(digit);
-  }
-  WriteText(" (");
-  WriteText(sigdescr_np(signal) ? sigdescr_np(signal) : "unknown");
-  WriteText(")\nStack trace:\n");
-  void* frames[128];
-  int count = backtrace(frames, 128);
-  backtrace_symbols_fd(frames, count, STDERR_FILENO);
-  WriteText("========================================================\n");
+  zebsys::WriteError("\n========================================================\n");
+  zebsys::WriteError("Process received signal ");
+  WriteNumber(signal);
+  zebsys::WriteError(" (");
+  zebsys::WriteError(SignalName(signal));
+  zebsys::WriteError(")\nStack trace:\n");
+  zebsys::WriteStackTrace();
+  zebsys::WriteError("========================================================\n");
+  zebsys::SetFatalSignalHandler(signal, nullptr);
   raise(signal);
 }
 }
 
 void zebsys::SystemInformation::SetStackTraceOnError(int enable)
 {
-  struct sigaction action;
-  memset(&action, 0, sizeof(action));
-  sigemptyset(&action.sa_mask);
-  if (enable)
+  for (const int* signal = fatalSignals; *signal; ++signal)
   {
-    // The first backtrace call may load the unwinder, which allocates; do it
-    // here rather than inside a handler.
-    void* frame;
-    backtrace(&frame, 1);
-    action.sa_handler = PrintStackTrace;
-    action.sa_flags = SA_RESETHAND | SA_NODEFER;
-  }
-  else
-  {
-    action.sa_handler = SIG_DFL;
-  }
-  for (int signal : fatalSignals)
-  {
-    sigaction(signal, &action, nullptr);
+    SetFatalSignalHandler(*signal, enable ? PrintStackTrace : nullptr);
   }
 }

@@ -3,30 +3,38 @@
 // library's Python module: the entry point and the module builder.
 //
 //   zebWrapPythonInit input_file init_file impl_file
-#include "zebWrapFiles.h"
+#include "zebWrapListFile.h"
 #include "zebWrapPythonInitText.h"
+#include "zebWrapRunErrors.h"
 
 #include <cstdio>
-#include <fcntl.h>
-#include <new>
 #include <string>
-#include <unistd.h>
 
-// Reads the list file whole into *text and takes it apart into *list;
-// returns the exit status so far.
-static int readList(const char* inputName, std::string* text, PythonInitList* list)
+// Reads the list file whole into *text and takes it apart into *list, and
+// tells in *listInfo which file it was; returns the exit status so far.
+static int readList(const char* inputName,
+                    std::string* text,
+                    PythonInitList* list,
+                    FileInfo* listInfo)
 {
-  int in = open(inputName, O_RDONLY | O_CLOEXEC);
+  int in = openForReading(inputName);
   if (in < 0)
   {
     fprintf(stderr, "Input file %s could not be opened\n", inputName);
     return 1;
   }
+  if (!inspectFile(in, listInfo))
+  {
+    closeFile(in);
+    reportListReading(ListReading::failed, inputName);
+    return 1;
+  }
   try
   {
-    if (!readWholeFile(in, text))
+    ListReading reading = readWholeFile(in, text);
+    if (reading != ListReading::read)
     {
-      fprintf(stderr, "Input file %s could not be read\n", inputName);
+      reportListReading(reading, inputName);
       return 1;
     }
     if (const char* error = readInitList(*text, list))
@@ -35,9 +43,9 @@ static int readList(const char* inputName, std::string* text, PythonInitList* li
       return 1;
     }
   }
-  catch (const std::bad_alloc&)
+  catch (...)
   {
-    fprintf(stderr, "Out of memory reading input file %s\n", inputName);
+    reportException("reading input file", inputName);
     return 1;
   }
   return 0;
@@ -46,8 +54,7 @@ static int readList(const char* inputName, std::string* text, PythonInitList* li
 // Writes one source made by `writer` and closes its file; false, after
 // naming the file, when it could not be written whole (the file is then
 // left empty).
-static bool writeOutput(int fd,
-                        const char* path,
+static bool writeOutput(OutputFile* file,
                         const PythonInitList& list,
                         void (*writer)(const PythonInitList&, GeneratedOutput*))
 {
@@ -55,68 +62,88 @@ static bool writeOutput(int fd,
   try
   {
     GeneratedOutput output;
-    output.fd = fd;
+    output.file = file;
     writer(list, &output);
     written = finishOutput(&output);
     if (!written)
     {
-      fprintf(stderr, "Output file %s could not be written\n", path);
+      fprintf(stderr, "Output file %s could not be written\n", file->path);
     }
   }
-  catch (const std::bad_alloc&)
+  catch (...)
   {
-    fprintf(stderr, "Out of memory while generating %s\n", path);
-    emptyFile(fd);
+    reportException("while generating", file->path);
+    failOutputFile(file);
   }
-  if (close(fd) != 0 && written)
+  if (!closeOutputFile(file) && written)
   {
-    fprintf(stderr, "Output file %s could not be written\n", path);
+    fprintf(stderr, "Output file %s could not be written\n", file->path);
     written = false;
   }
   return written;
 }
 
-// Opens both outputs, refusing one file named twice, and writes them;
-// returns the exit status. An output that cannot be opened fails silently.
-static int writeOutputs(const char* initPath, const char* implPath, const PythonInitList& list)
+// An output that is the list file is refused: prints why and returns true.
+static bool isTheList(const char* listName, const FileInfo& listInfo, const OutputFile& output)
 {
-  bool initCreated = false;
-  int init = openOutputFile(initPath, &initCreated);
-  if (init < 0)
+  if (!isSameRegularFile(listInfo, output.info))
+  {
+    return false;
+  }
+  fprintf(stderr, "Input file %s is also the output file %s\n", listName, output.path);
+  return true;
+}
+
+// Opens both outputs, refusing the list file or one file named twice, and
+// writes them; returns the exit status. An output that cannot be opened
+// fails silently. A refused run writes nothing and leaves no file it made.
+static int writeOutputs(const char* listName,
+                        const FileInfo& listInfo,
+                        const char* initPath,
+                        const char* implPath,
+                        const PythonInitList& list)
+{
+  OutputFile init, impl;
+  if (!openOutputFile(&init, initPath))
   {
     return 1;
   }
-  int impl = openOutputFile(implPath);
-  if (impl < 0)
+  if (isTheList(listName, listInfo, init))
   {
-    emptyFile(init);
-    close(init);
+    discardOutputFile(&init);
     return 1;
   }
-  if (isSameRegularFile(init, impl))
+  if (!openOutputFile(&impl, implPath))
+  {
+    emptyOutputFile(&init);
+    closeOutputFile(&init);
+    return 1;
+  }
+  bool sameOutputs = isSameRegularFile(init.info, impl.info);
+  if (sameOutputs)
   {
     fprintf(stderr, "Init file %s is also the implementation file %s\n", initPath, implPath);
-    close(impl);
-    close(init);
-    if (initCreated)
-    {
-      unlink(initPath);
-    }
-    return 1;
   }
-  if (!emptyFile(init) || !emptyFile(impl))
+  if (sameOutputs || isTheList(listName, listInfo, impl))
   {
-    close(impl);
-    close(init);
+    discardOutputFile(&impl);
+    discardOutputFile(&init);
     return 1;
   }
-  bool initWritten = writeOutput(init, initPath, list, writeInitFile);
-  bool implWritten = writeOutput(impl, implPath, list, writeImplFile);
+  if (!emptyOutputFile(&init) || !emptyOutputFile(&impl))
+  {
+    closeOutputFile(&impl);
+    closeOutputFile(&init);
+    return 1;
+  }
+  bool initWritten = writeOutput(&init, list, writeInitFile);
+  bool implWritten = writeOutput(&impl, list, writeImplFile);
   return initWritten && implWritten ? 0 : 1;
 }
 
 int main(int argc, char* argv[])
 {
+  prepareProcess();
   if (argc < 4)
   {
     fprintf(stderr,
@@ -126,9 +153,10 @@ int main(int argc, char* argv[])
   }
   std::string text;
   PythonInitList list;
-  if (readList(argv[1], &text, &list) != 0)
+  FileInfo listInfo;
+  if (readList(argv[1], &text, &list, &listInfo) != 0)
   {
     return 1;
   }
-  return writeOutputs(argv[2], argv[3], list);
+  return writeOutputs(argv[1], listInfo, argv[2], argv[3], list);
 }

@@ -1,47 +1,46 @@
 // zebWrapTclInit: reads the list file of a Tcl-wrapped library and writes
 // the source of that library's Tcl package initialisation.
 //   zebWrapTclInit <input_file> <output_file>
-#include "zebWrapFiles.h"
+#include "zebWrapListFile.h"
+#include "zebWrapRunErrors.h"
 #include "zebWrapTclInitText.h"
 
 #include <cstdio>
-#include <fcntl.h>
-#include <new>
 #include <string>
-#include <unistd.h>
 
-// Opens the output and empties it, unless it is the input; returns the file
-// or -1 after printing why not.
-static int openOutput(int in, const char* inputName, const char* outputName)
+// Opens the output and empties it, unless it is the input; false after
+// printing why not.
+static bool openOutput(int in, const char* inputName, const char* outputName, OutputFile* out)
 {
-  int out = openOutputFile(outputName);
-  if (out < 0)
+  FileInfo input;
+  if (!inspectFile(in, &input) || !openOutputFile(out, outputName))
   {
     fprintf(stderr, "Error opening output file\n");
-    return -1;
+    return false;
   }
-  if (isSameRegularFile(in, out))
+  if (isSameRegularFile(input, out->info))
   {
-    fprintf(stderr, "Input file %s is also the output file %s\n", inputName, outputName);
-    close(out);
-    return -1;
+    fprintf(stderr, "Input file %s is also the output file %s\n", inputName, out->path);
+    discardOutputFile(out);
+    return false;
   }
-  if (!emptyFile(out))
+  if (!emptyOutputFile(out))
   {
     fprintf(stderr, "Error opening output file\n");
-    close(out);
-    return -1;
+    discardOutputFile(out);
+    return false;
   }
-  return out;
+  return true;
 }
 
 // Reads the list file whole into *text, closes it and takes the text apart
 // into *list; returns the exit status so far.
 static int readList(int in, const char* inputName, std::string* text, TclInitList* list)
 {
-  if (!readWholeFile(in, text))
+  ListReading reading = readWholeFile(in, text);
+  if (reading != ListReading::read)
   {
-    fprintf(stderr, "Input file %s could not be read\n", inputName);
+    reportListReading(reading, inputName);
     return 1;
   }
   if (const char* error = readInitList(*text, list))
@@ -52,58 +51,62 @@ static int readList(int in, const char* inputName, std::string* text, TclInitLis
   return 0;
 }
 
-// Writes the source; false, after naming the file, when it could not be
-// written whole (the file is then left empty).
-static bool writeOutput(int out, const char* outputName, const TclInitList& list)
+// Reads the list and writes the source; returns the exit status. A failed
+// write has named the file and left it empty.
+static int generate(int in, const char* inputName, OutputFile* out)
 {
+  std::string text;
+  TclInitList list;
+  if (readList(in, inputName, &text, &list) != 0)
+  {
+    return 1;
+  }
   GeneratedOutput output;
-  output.fd = out;
+  output.file = out;
   writeInitSource(list, &output);
   if (!finishOutput(&output))
   {
-    fprintf(stderr, "Error writing output file %s\n", outputName);
-    return false;
+    fprintf(stderr, "Error writing output file %s\n", out->path);
+    return 1;
   }
-  return true;
+  return 0;
 }
 
 int main(int argc, char* argv[])
 {
+  prepareProcess();
   if (argc < 3)
   {
     // A program started without even argument 0 still gets a usage line.
     fprintf(stderr, "Usage: %s input_file output_file\n", argc > 0 ? argv[0] : "zebWrapTclInit");
     return 1;
   }
-  int in = open(argv[1], O_RDONLY | O_CLOEXEC);
+  int in = openForReading(argv[1]);
   if (in < 0)
   {
     fprintf(stderr, "Input file %s could not be opened\n", argv[1]);
     return 1;
   }
-  int out = openOutput(in, argv[1], argv[2]);
-  if (out < 0)
+  OutputFile out;
+  if (!openOutput(in, argv[1], argv[2], &out))
   {
-    close(in);
+    closeFile(in);
     return 1;
   }
   int status = 1;
   try
   {
-    std::string text;
-    TclInitList list;
-    status = readList(in, argv[1], &text, &list);
-    if (status == 0 && !writeOutput(out, argv[2], list))
-    {
-      status = 1;
-    }
+    status = generate(in, argv[1], &out);
   }
-  catch (const std::bad_alloc&)
+  catch (...)
   {
-    fprintf(stderr, "Out of memory while generating %s\n", argv[2]);
-    emptyFile(out);
+    reportException("while generating", argv[2]);
   }
-  if (close(out) != 0 && status == 0)
+  if (status != 0)
+  {
+    failOutputFile(&out);
+  }
+  if (!closeOutputFile(&out) && status == 0)
   {
     fprintf(stderr, "Error writing output file %s\n", argv[2]);
     status = 1;

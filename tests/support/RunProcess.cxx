@@ -1,149 +1,12 @@
-// Child-process runner for the tests that drive the programs from outside.
+// What the tests do with files on every platform: whole files in and out,
+// text with the platform's line ends, and temporary directories.
 #include "RunProcess.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <stdlib.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
-
-namespace
-{
-void ExecChild(const std::vector<std::string>& args,
-               const ProcessOptions& options,
-               int inFd,
-               int outFd,
-               int errFd)
-{
-  dup2(inFd, STDIN_FILENO);
-  dup2(outFd, STDOUT_FILENO);
-  dup2(errFd, STDERR_FILENO);
-  for (const std::string& name : options.unsetEnv)
-  {
-    unsetenv(name.c_str());
-  }
-  for (const std::string& entry : options.setEnv)
-  {
-    size_t equals = entry.find('=');
-    setenv(entry.substr(0, equals).c_str(), entry.substr(equals + 1).c_str(), 1);
-  }
-  if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0)
-  {
-    _exit(127);
-  }
-  if (options.addressSpaceLimit > 0)
-  {
-    struct rlimit limit;
-    limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(options.addressSpaceLimit);
-    if (setrlimit(RLIMIT_AS, &limit) != 0)
-    {
-      _exit(127);
-    }
-  }
-  std::vector<char*> argv;
-  for (const std::string& arg : args)
-  {
-    argv.push_back(const_cast<char*>(arg.c_str()));
-  }
-  argv.push_back(nullptr);
-  execv(argv[0], argv.data());
-  _exit(127);
-}
-
-// Pumps the child's three pipes until its output pipes close.
-void Pump(int inFd, int outFd, int errFd, const std::string& input, ProcessResult& result)
-{
-  size_t written = 0;
-  if (input.empty())
-  {
-    close(inFd);
-    inFd = -1;
-  }
-  char buffer[65536];
-  while (outFd >= 0 || errFd >= 0)
-  {
-    pollfd fds[3] = { { inFd, POLLOUT, 0 }, { outFd, POLLIN, 0 }, { errFd, POLLIN, 0 } };
-    if (poll(fds, 3, -1) < 0)
-    {
-      if (errno == EINTR)
-        continue;
-      break;
-    }
-    if (inFd >= 0 && (fds[0].revents & (POLLOUT | POLLERR | POLLHUP)))
-    {
-      ssize_t n = write(inFd, input.data() + written, input.size() - written);
-      if (n > 0)
-        written += static_cast<size_t>(n);
-      if (n < 0 || written == input.size())
-      {
-        close(inFd);
-        inFd = -1;
-      }
-    }
-    int* fdOf[2] = { &outFd, &errFd };
-    std::string* textOf[2] = { &result.out, &result.err };
-    for (int i = 0; i < 2; ++i)
-    {
-      if (*fdOf[i] >= 0 && (fds[i + 1].revents & (POLLIN | POLLERR | POLLHUP)))
-      {
-        ssize_t n = read(*fdOf[i], buffer, sizeof(buffer));
-        if (n > 0)
-        {
-          textOf[i]->append(buffer, static_cast<size_t>(n));
-        }
-        else
-        {
-          close(*fdOf[i]);
-          *fdOf[i] = -1;
-        }
-      }
-    }
-  }
-  if (inFd >= 0)
-    close(inFd);
-}
-}
-
-ProcessResult RunProcess(const std::vector<std::string>& args, const ProcessOptions& options)
-{
-  ProcessResult result;
-  int in[2], out[2], err[2];
-  if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0)
-  {
-    result.err = "pipe failed";
-    return result;
-  }
-  // A child that stops reading its input must not kill the test with SIGPIPE.
-  signal(SIGPIPE, SIG_IGN);
-  pid_t pid = fork();
-  if (pid == 0)
-  {
-    ExecChild(args, options, in[0], out[1], err[1]);
-  }
-  close(in[0]);
-  close(out[1]);
-  close(err[1]);
-  Pump(in[1], out[0], err[0], options.input, result);
-  int status = 0;
-  struct rusage usage = {};
-  while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR)
-  {
-  }
-  result.peakKiB = usage.ru_maxrss;
-  if (WIFEXITED(status))
-    result.exitStatus = WEXITSTATUS(status);
-  if (WIFSIGNALED(status))
-    result.signal = WTERMSIG(status);
-  return result;
-}
 
 std::string ReadFile(const std::string& path, bool* found)
 {
@@ -163,6 +26,22 @@ bool WriteFile(const std::string& path, const std::string& text)
   return static_cast<bool>(file);
 }
 
+std::string WithPlatformLineEnds(const std::string& text)
+{
+#ifdef _WIN32
+  std::string lines;
+  for (char c : text)
+  {
+    if (c == '\n')
+      lines += '\r';
+    lines += c;
+  }
+  return lines;
+#else
+  return text;
+#endif
+}
+
 namespace
 {
 std::vector<std::string> temporaryDirectories;
@@ -177,14 +56,20 @@ void RemoveTemporaryDirectories()
 
 std::string MakeTempDirectory()
 {
-  const char* base = getenv("TMPDIR");
-  std::string pattern = std::string(base && *base ? base : "/tmp") + "/zebtest-XXXXXX";
-  std::vector<char> buffer(pattern.begin(), pattern.end());
-  buffer.push_back('\0');
-  if (!mkdtemp(buffer.data()))
-    return std::string();
-  if (temporaryDirectories.empty())
-    atexit(RemoveTemporaryDirectories);
-  temporaryDirectories.push_back(buffer.data());
-  return std::string(buffer.data());
+  std::error_code error;
+  std::filesystem::path base = std::filesystem::temp_directory_path(error);
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  for (int attempt = 0; attempt < 100 && !error; ++attempt)
+  {
+    std::filesystem::path path = base / ("zebtest-" + std::to_string(random() % 1000000000));
+    if (std::filesystem::create_directory(path, error))
+    {
+      if (temporaryDirectories.empty())
+        atexit(RemoveTemporaryDirectories);
+      temporaryDirectories.push_back(path.string());
+      return path.string();
+    }
+  }
+  return std::string();
 }

@@ -1,19 +1,28 @@
-# cmake -DPROGRAM=<file> -P CheckRuntimeOnly.cmake
+# cmake -DPROGRAM=<file> [-DOBJDUMP=<objdump>] -P CheckRuntimeOnly.cmake
 #
 # Fails unless the program's dynamic dependencies are only the C and C++
-# runtime libraries (and, in sanitized builds, the sanitizer runtimes).
-execute_process(COMMAND readelf --dynamic ${PROGRAM}
-  OUTPUT_VARIABLE dynamic RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "readelf could not read ${PROGRAM}")
+# runtime libraries (and, in sanitized builds, the sanitizer runtimes): read
+# with readelf from an ELF file, or with the given objdump from a Windows
+# program.
+if(PROGRAM MATCHES "\\.exe$")
+  execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dynamic RESULT_VARIABLE status)
+  set(entry_pattern "DLL Name: ([^\n]+)")
+  set(runtime "^(KERNEL32|msvcrt|libstdc\\+\\+-6|libgcc_s_seh-1|libwinpthread-1)\\.dll$")
+else()
+  execute_process(COMMAND readelf --dynamic ${PROGRAM} OUTPUT_VARIABLE dynamic RESULT_VARIABLE status)
+  set(entry_pattern "Shared library: \\[([^]]+)\\]")
+  set(runtime "^(libc|libm|libstdc\\+\\+|libgcc_s|libasan|libubsan)\\.so")
 endif()
-string(REGEX MATCHALL "Shared library: \\[[^]]+\\]" needed "${dynamic}")
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the dependencies of ${PROGRAM} could not be read")
+endif()
+string(REGEX MATCHALL "${entry_pattern}" needed "${dynamic}")
 if(NOT needed)
   message(FATAL_ERROR "${PROGRAM} names no shared library at all")
 endif()
 foreach(entry IN LISTS needed)
-  string(REGEX REPLACE "Shared library: \\[([^]]+)\\]" "\\1" library "${entry}")
-  if(NOT library MATCHES "^(libc|libm|libstdc\\+\\+|libgcc_s|libasan|libubsan)\\.so")
+  string(REGEX REPLACE "${entry_pattern}" "\\1" library "${entry}")
+  if(NOT library MATCHES "${runtime}")
     message(FATAL_ERROR "${PROGRAM} depends on ${library}")
   endif()
   message(STATUS "needs ${library}")

@@ -88,7 +88,7 @@ void ExpectSource(const std::string& list, const Expectation& e)
   EXPECT_EQ(run.result.exitStatus, 0) << list;
   EXPECT_EQ(run.result.err, "") << list;
   EXPECT_EQ(run.result.out, "") << list;
-  EXPECT_EQ(run.output, Expected(e)) << list;
+  EXPECT_EQ(run.output, WithPlatformLineEnds(Expected(e))) << list;
 }
 }
 
@@ -97,7 +97,7 @@ TEST(WrapTclInitOutput, LibraryNameOnlyMatchesHandWrittenFile)
   GeneratorRun run = RunGenerator("zebFiltersSources\n");
   EXPECT_EQ(run.result.exitStatus, 0);
   EXPECT_EQ(run.result.err, "");
-  EXPECT_EQ(run.output, ReadFile(EXPECTED_DIR "/LibraryOnly.cxx"));
+  EXPECT_EQ(run.output, WithPlatformLineEnds(ReadFile(EXPECTED_DIR "/LibraryOnly.cxx")));
 }
 
 TEST(WrapTclInitOutput, CoreWithCreatorsCommandsAndVersionMatchesHandWrittenFile)
@@ -106,7 +106,7 @@ TEST(WrapTclInitOutput, CoreWithCreatorsCommandsAndVersionMatchesHandWrittenFile
                                   "VERSION 4.3.2\nCOMMAND ZEBIOLegacyTCL zebStringArray\n");
   EXPECT_EQ(run.result.exitStatus, 0);
   EXPECT_EQ(run.result.err, "");
-  EXPECT_EQ(run.output, ReadFile(EXPECTED_DIR "/CoreWithEverything.cxx"));
+  EXPECT_EQ(run.output, WithPlatformLineEnds(ReadFile(EXPECTED_DIR "/CoreWithEverything.cxx")));
 }
 
 TEST(WrapTclInitOutput, CoreOnlyForTheWholeNameInAnyLetterCase)

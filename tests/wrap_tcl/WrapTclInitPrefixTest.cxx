@@ -1,4 +1,6 @@
-// The init-prefix rule byte by byte, and list-file tokens as C strings.
+// The init-prefix rule byte by byte, and list-file tokens: where they end,
+// and that they are C strings.
+#include "zebWrapListTokens.h"
 #include "zebWrapTclInitText.h"
 
 #include <gtest/gtest.h>
@@ -30,4 +32,28 @@ TEST(WrapTclInitPrefix, TokensEndAtTheirFirstNul)
   EXPECT_EQ(list.creators, std::vector<std::string_view>{ "a" });
   EXPECT_EQ(list.commands, std::vector<std::string_view>{ "m" });
   EXPECT_EQ(list.version, "1.0");
+}
+
+TEST(WrapTclInitPrefix, TokenEndFoundAtEveryPositionOfABlock)
+{
+  // Bytes next to the whitespace range and above 0x7f belong to a token,
+  // whether char is signed or not; a token stops at whitespace, NUL or the
+  // end of the text, wherever in a 16-byte block that falls.
+  const std::string inToken = "\x08\x0e\x1f!\x7f\x80\xa0\xff"
+                              "aZ~_";
+  const std::vector<std::string> stops = { " ", "\t", "\n", "\v", "\f", "\r", std::string(1, '\0'),
+                                           "" };
+  for (const std::string& stop : stops)
+  {
+    for (size_t length = 0; length < 40; ++length)
+    {
+      std::string text;
+      for (size_t i = 0; i < length; ++i)
+        text += inToken[i % inToken.size()];
+      text += stop.empty() ? "" : stop + std::string(16, 't');
+      const char* begin = text.c_str();
+      EXPECT_EQ(findTokenEnd(begin, begin + text.size()) - begin, static_cast<ptrdiff_t>(length))
+        << "stop " << static_cast<int>(stop.empty() ? -1 : stop[0]) << ", length " << length;
+    }
+  }
 }

@@ -1,5 +1,6 @@
 // The leak report of the toolkit's leak tracking, seen from outside through
-// the leak probe, a program with two leak-tracking holders.
+// the leak probe, a program with two leak-tracking holders. Its lines end
+// in the platform's line end.
 #include "RunProcess.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ ProcessResult Probe(const std::string& test, bool trace = false)
 TEST(LeakReport, NamesTheClassOfOneLeakedObject)
 {
   ProcessResult r = Probe("LeakOneWidget");
-  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeWidget: 1\n" + exitStatus0);
+  EXPECT_EQ(r.err, WithPlatformLineEnds(reportHeader + "  zebLeakProbeWidget: 1\n" + exitStatus0));
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.exitStatus, 0);
 }
@@ -37,7 +38,9 @@ TEST(LeakReport, NamesTheClassOfOneLeakedObject)
 TEST(LeakReport, EndsWithTheStatusOfARunThatFailedOnItsOwn)
 {
   ProcessResult r = Probe("LeakAndFail");
-  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeWidget: 1\n  exit status of the run: 3\n");
+  EXPECT_EQ(
+    r.err,
+    WithPlatformLineEnds(reportHeader + "  zebLeakProbeWidget: 1\n  exit status of the run: 3\n"));
   EXPECT_EQ(r.exitStatus, 3);
 }
 
@@ -45,13 +48,14 @@ TEST(LeakReport, CountsEachClassOnItsOwnLine)
 {
   ProcessResult r = Probe("LeakWidgetAndGadgets");
   EXPECT_EQ(r.err,
-            reportHeader + "  zebLeakProbeGadget: 2\n  zebLeakProbeWidget: 1\n" + exitStatus0);
+            WithPlatformLineEnds(
+              reportHeader + "  zebLeakProbeGadget: 2\n  zebLeakProbeWidget: 1\n" + exitStatus0));
 }
 
 TEST(LeakReport, AnObjectWithAReferenceLeftIsLeaked)
 {
   ProcessResult r = Probe("LeakByExtraReference");
-  EXPECT_EQ(r.err, reportHeader + "  zebLeakProbeWidget: 1\n" + exitStatus0);
+  EXPECT_EQ(r.err, WithPlatformLineEnds(reportHeader + "  zebLeakProbeWidget: 1\n" + exitStatus0));
 }
 
 TEST(LeakReport, CleanRunPrintsNothing)
@@ -68,8 +72,10 @@ TEST(LeakReport, ReportedOnceWhenTheLastHolderGoes)
                               "zebInit: destroy leak-tracking holder\n"
                               "zebInit: destroy leak-tracking holder\n";
   ProcessResult r = Probe("LeakOneWidget", true);
-  EXPECT_EQ(r.err, holders + reportHeader + "  zebLeakProbeWidget: 1\n" + exitStatus0);
+  EXPECT_EQ(
+    r.err,
+    WithPlatformLineEnds(holders + reportHeader + "  zebLeakProbeWidget: 1\n" + exitStatus0));
 
   r = Probe("ReleaseEverything", true);
-  EXPECT_EQ(r.err, holders);
+  EXPECT_EQ(r.err, WithPlatformLineEnds(holders));
 }

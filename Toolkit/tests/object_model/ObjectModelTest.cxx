@@ -1,6 +1,8 @@
 // The toolkit's object model: reference counting, owning handles, type
 // names, printing, and the factory that abstract classes are made through
 // once a module has registered an implementation.
+#include "TestEnvironment.h"
+
 #include <zebModuleInit.h>
 #include <zebObjectFactory.h>
 #include <zebSmartPointerBase.h>
@@ -278,12 +280,12 @@ TEST(ObjectModel, FactoryRefusesAnImplementationOfAnotherClass)
 
 TEST(ObjectModel, TraceNamesEachConstructAndDestruct)
 {
-  setenv("ZEB_TRACE_INIT", "1", 1);
+  SetTestVariable("ZEB_TRACE_INIT", "1");
   testing::internal::CaptureStderr();
   zebProbeShapes_AutoInit_Construct();
   zebProbeShapes_AutoInit_Destruct();
   std::string trace = testing::internal::GetCapturedStderr();
-  unsetenv("ZEB_TRACE_INIT");
+  UnsetTestVariable("ZEB_TRACE_INIT");
   EXPECT_EQ(trace, "zebInit: construct zebProbeShapes\nzebInit: destruct zebProbeShapes\n");
 
   testing::internal::CaptureStderr();

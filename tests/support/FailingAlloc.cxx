@@ -1,14 +1,23 @@
-// Linked into the generator's allocation probe: every allocation of at least
-// ZEB_FAIL_ALLOC_FROM bytes fails with std::bad_alloc, so the generator's
-// out-of-memory path can be reached with ordinary inputs.
+// Linked into a program's allocation probe: every allocation of at least
+// ZEB_FAIL_ALLOC_FROM bytes fails with std::bad_alloc, or with
+// std::length_error when ZEB_FAIL_ALLOC_THROWS is "length_error", so that a
+// program's paths for memory that cannot be had and for other exceptions
+// are reached with ordinary inputs.
 #include <cstdlib>
+#include <cstring>
 #include <new>
+#include <stdexcept>
 
 static void* allocate(std::size_t size)
 {
   const char* limit = getenv("ZEB_FAIL_ALLOC_FROM");
   if (limit && size >= std::strtoull(limit, nullptr, 10))
   {
+    const char* kind = getenv("ZEB_FAIL_ALLOC_THROWS");
+    if (kind && strcmp(kind, "length_error") == 0)
+    {
+      throw std::length_error("allocation refused");
+    }
     throw std::bad_alloc();
   }
   void* memory = malloc(size ? size : 1);

@@ -1,0 +1,110 @@
+// The generators' operating-system layer on POSIX systems.
+#include "zebWrapSystem.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdint>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+void prepareProcess()
+{
+  for (int fd = 0; fd <= 2; ++fd)
+  {
+    if (fcntl(fd, F_GETFD) == -1 && errno == EBADF)
+    {
+      int null = open("/dev/null", O_RDWR);
+      if (null >= 0 && null != fd)
+      {
+        dup2(null, fd);
+        close(null);
+      }
+    }
+  }
+  signal(SIGXFSZ, SIG_IGN);
+}
+
+int openForReading(const char* path)
+{
+  return open(path, O_RDONLY | O_CLOEXEC);
+}
+
+int openForWriting(const char* path, bool* created)
+{
+  int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  *created = fd >= 0;
+  if (fd < 0 && errno == EEXIST)
+  {
+    // An existing file, or a link whose target is still to be made.
+    fd = open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  }
+  return fd;
+}
+
+long long readSome(int fd, char* buffer, size_t n)
+{
+  ssize_t got;
+  do
+  {
+    got = read(fd, buffer, n);
+  } while (got < 0 && errno == EINTR);
+  return got;
+}
+
+long long writeSome(int fd, const char* buffer, size_t n)
+{
+  ssize_t written;
+  do
+  {
+    written = write(fd, buffer, n);
+  } while (written < 0 && errno == EINTR);
+  return written;
+}
+
+bool inspectFile(int fd, FileInfo* info)
+{
+  struct stat status;
+  if (fstat(fd, &status) != 0)
+  {
+    return false;
+  }
+  info->regular = S_ISREG(status.st_mode);
+  info->size = static_cast<unsigned long long>(status.st_size);
+  info->volume = static_cast<unsigned long long>(status.st_dev);
+  info->index = static_cast<unsigned long long>(status.st_ino);
+  return true;
+}
+
+bool truncateFile(int fd)
+{
+  return ftruncate(fd, 0) == 0;
+}
+
+bool closeFile(int fd)
+{
+  return close(fd) == 0;
+}
+
+void removeFile(const char* path)
+{
+  unlink(path);
+}
+
+void adviseHugePages(const void* buffer, size_t size)
+{
+#ifdef MADV_HUGEPAGE
+  // Only whole huge pages inside the buffer can be advised.
+  const uintptr_t hugePage = uintptr_t(2) << 20;
+  uintptr_t begin = (reinterpret_cast<uintptr_t>(buffer) + hugePage - 1) & ~(hugePage - 1);
+  uintptr_t end = (reinterpret_cast<uintptr_t>(buffer) + size) & ~(hugePage - 1);
+  if (begin < end)
+  {
+    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+  }
+#else
+  (void)buffer;
+  (void)size;
+#endif
+}
