@@ -1,13 +1,13 @@
 # zeb_gtest(<name> SOURCES <src>... [LIBRARIES <lib>...]
 #           [PROGRAMS <macro>=<target>...] [DEFINITIONS <definition>...]
-#           [LEAK_CHECKED])
+#           [LEAK_CHECKED] [TIMEOUT <seconds>])
 #
 # Builds the GoogleTest program <name> and registers each of its cases with
 # CTest as <name>.<suite>.<case>. Every PROGRAMS pair defines <macro> as the
 # path of the target's file and builds the target first. LEAK_CHECKED fails a
 # case on a leak report from the toolkit's leak tracking.
 function(zeb_gtest name)
-  cmake_parse_arguments(ARG "LEAK_CHECKED" "" "SOURCES;LIBRARIES;PROGRAMS;DEFINITIONS" ${ARGN})
+  cmake_parse_arguments(ARG "LEAK_CHECKED" "TIMEOUT" "SOURCES;LIBRARIES;PROGRAMS;DEFINITIONS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})
@@ -20,7 +20,13 @@ function(zeb_gtest name)
   endforeach()
   set(properties "")
   if(ARG_LEAK_CHECKED)
-    set(properties PROPERTIES FAIL_REGULAR_EXPRESSION "Leaks detected")
+    list(APPEND properties FAIL_REGULAR_EXPRESSION "Leaks detected")
+  endif()
+  if(ARG_TIMEOUT)
+    list(APPEND properties TIMEOUT ${ARG_TIMEOUT})
+  endif()
+  if(properties)
+    list(PREPEND properties PROPERTIES)
   endif()
   gtest_discover_tests(${name} TEST_PREFIX ${name}. ${properties})
 endfunction()
