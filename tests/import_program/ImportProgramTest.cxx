@@ -320,6 +320,23 @@ TEST(ImportTests, ShapeOfDroppedPolygonsUsedAgainIsPreparedOnce)
   std::filesystem::remove_all(root);
 }
 
+// The costliest crease-angle normals: 200,000 faces around one point whose
+// normals spread over the sphere, so that the faces within the crease angle
+// of each cannot be taken a box at a time. The steps of work are bounded:
+// the scene is refused in one line within seconds.
+TEST(ImportTests, WorkOfCreaseNormalsAroundOnePointIsBounded)
+{
+  std::string root = LargeSceneRoot("spread", "200000");
+  const std::string refused = "zebVRMLImporter: " + root +
+                              "/Data/WineGlass.wrl: line 2: the scene is too large (more than "
+                              "200000000 steps of work)\n";
+  ProcessResult r = RunOnLargeScene({ "TestVRMLImporter", "-D", root });
+  EXPECT_EQ(r.signal, 0);
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(r.err, refused + refused);
+  std::filesystem::remove_all(root);
+}
+
 // A 3 GB file is refused by its first line, without reading the rest; one
 // with the header and a long comment is read a chunk at a time.
 TEST(ImportTests, LongFilesAreReadInChunks)
