@@ -4,7 +4,9 @@
 // sum of its normals. The sum at a corner adds whole the boxes that lie
 // within the crease angle, leaves whole those beyond it, and compares one by
 // one only the normals of the boxes the limit cuts: a point shared by very
-// many faces costs little more per corner than any other.
+// many faces, such as the apex of a cone or the pole of a sphere, costs
+// little more per corner than any other. Normals spread all over the sphere
+// at one point cost more, and the budget bounds them.
 #include "zebVRMLCreaseNormals.h"
 
 #include <algorithm>

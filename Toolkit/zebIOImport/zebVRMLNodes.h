@@ -17,7 +17,7 @@ struct zebVRMLNode;
 // angle, and every point built), coordinates or normals of one node, index
 // entries of one list, and nodes and DEF names of the whole file.
 const size_t zebVRMLMaximumPoints = 6000000;
-const size_t zebVRMLMaximumSteps = 200000000;
+const size_t zebVRMLMaximumSteps = 100000000;
 const size_t zebVRMLMaximumVectors = 4000000;
 const size_t zebVRMLMaximumIndices = 8000000;
 const size_t zebVRMLMaximumNodes = 1000000;

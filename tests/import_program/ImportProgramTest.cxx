@@ -329,7 +329,7 @@ TEST(ImportTests, WorkOfCreaseNormalsAroundOnePointIsBounded)
   std::string root = LargeSceneRoot("spread", "200000");
   const std::string refused = "zebVRMLImporter: " + root +
                               "/Data/WineGlass.wrl: line 2: the scene is too large (more than "
-                              "200000000 steps of work)\n";
+                              "100000000 steps of work)\n";
   ProcessResult r = RunOnLargeScene({ "TestVRMLImporter", "-D", root });
   EXPECT_EQ(r.signal, 0);
   EXPECT_EQ(r.exitStatus, 0);
