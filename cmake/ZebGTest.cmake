@@ -1,11 +1,12 @@
 # zeb_gtest(<name> SOURCES <src>... [LIBRARIES <lib>...]
 #           [PROGRAMS <macro>=<target>...] [DEFINITIONS <definition>...]
-#           [LEAK_CHECKED])
+#           [LEAK_CHECKED] [TIMEOUT <seconds> TIMED <filter>])
 #
 # Builds the GoogleTest program <name> and registers each of its cases with
 # CTest as <name>.<suite>.<case>. Every PROGRAMS pair defines <macro> as the
 # path of the target's file and builds the target first. LEAK_CHECKED fails a
-# case on a leak report from the toolkit's leak tracking.
+# case on a leak report from the toolkit's leak tracking. TIMEOUT fails a
+# case that TIMED (a --gtest_filter pattern) names when it runs longer.
 #
 # A native build uses the system's GoogleTest; a cross build compiles
 # Debian's GoogleTest sources (ZEB_GTEST_SOURCE_DIR) with the cross compiler.
@@ -22,7 +23,7 @@ endif()
 include(ZebEmulator)
 
 function(zeb_gtest name)
-  cmake_parse_arguments(ARG "LEAK_CHECKED" "" "SOURCES;LIBRARIES;PROGRAMS;DEFINITIONS" ${ARGN})
+  cmake_parse_arguments(ARG "LEAK_CHECKED" "TIMEOUT;TIMED" "SOURCES;LIBRARIES;PROGRAMS;DEFINITIONS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})
@@ -45,5 +46,15 @@ function(zeb_gtest name)
   endif()
   # The first run under an emulator may have to set it up (wine makes its
   # prefix), which takes longer than listing the cases.
-  gtest_discover_tests(${name} TEST_PREFIX ${name}. ${properties} DISCOVERY_TIMEOUT 120)
+  if(ARG_TIMED)
+    gtest_discover_tests(${name} TEST_PREFIX ${name}. TEST_FILTER "-${ARG_TIMED}" ${properties}
+      DISCOVERY_TIMEOUT 120)
+    if(NOT properties)
+      set(properties PROPERTIES)
+    endif()
+    gtest_discover_tests(${name} TEST_PREFIX ${name}. TEST_FILTER "${ARG_TIMED}"
+      ${properties} TIMEOUT ${ARG_TIMEOUT} DISCOVERY_TIMEOUT 120)
+  else()
+    gtest_discover_tests(${name} TEST_PREFIX ${name}. ${properties} DISCOVERY_TIMEOUT 120)
+  endif()
 endfunction()

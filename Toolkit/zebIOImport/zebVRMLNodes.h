@@ -10,10 +10,14 @@
 class zebVRMLInput;
 struct zebVRMLNode;
 
-// Bounds of a scene the reader takes on: points of all shapes together (one
-// per face corner), coordinates or normals of one node, index entries of one
-// list, and nodes and DEF names of the whole file.
-const size_t zebVRMLMaximumPoints = 4000000;
+// Bounds of a scene the reader takes on: points of the shapes it builds, all
+// shapes together (one per face corner, each use of a shape counted), steps
+// of work in building them (every coordIndex entry read, dropped polygons
+// included, every face normal compared in making normals from the crease
+// angle, and every point built), coordinates or normals of one node, index
+// entries of one list, and nodes and DEF names of the whole file.
+const size_t zebVRMLMaximumPoints = 6000000;
+const size_t zebVRMLMaximumSteps = 100000000;
 const size_t zebVRMLMaximumVectors = 4000000;
 const size_t zebVRMLMaximumIndices = 8000000;
 const size_t zebVRMLMaximumNodes = 1000000;

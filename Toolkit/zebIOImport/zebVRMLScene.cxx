@@ -3,24 +3,21 @@
 // into a fan of triangles and takes its normals from its Normal node or makes
 // them from the crease angle.
 #include "zebVRMLScene.h"
+#include "zebVRMLCreaseNormals.h"
 #include "zebVRMLInput.h"
 #include "zebVRMLNodes.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
+#include <unordered_map>
 
 namespace
 {
-const double Pi = 3.14159265358979323846;
 const size_t MaximumPoints = zebVRMLMaximumPoints;
 const size_t MaximumVisits = 1000000;
 const int MaximumDepth = 1000;
 // Points are drawn in single precision; farther ones cannot be framed.
 const double MaximumCoordinate = 1e30;
-// Distinct face normals around one point that take part in smoothing its
-// normals; only degenerate input has more.
-const size_t MaximumNormalGroups = 1024;
 
 // An affine map: a 3x3 linear part and a translation in column 3.
 struct Affine
@@ -119,22 +116,14 @@ double Clamp01(double value)
   return std::min(1.0, std::max(0.0, value));
 }
 
-// One polygon: a run of coordIndex entries and its number among the faces.
-struct Face
-{
-  size_t Start;
-  size_t Count;
-  int Number;
-};
-
 // The unit normal of each face (0 for a face without area), 3 per face.
-std::vector<double> FaceNormals(const zebVRMLNode& set, const std::vector<Face>& faces)
+std::vector<double> FaceNormals(const zebVRMLNode& set, const std::vector<zebVRMLFace>& faces)
 {
   const std::vector<double>& p = set.Coord->Vectors;
   std::vector<double> normals(3 * faces.size(), 0.0);
   for (size_t f = 0; f < faces.size(); ++f)
   {
-    const Face& face = faces[f];
+    const zebVRMLFace& face = faces[f];
     double* n = &normals[3 * f];
     for (size_t k = 0; k < face.Count; ++k)
     {
@@ -152,97 +141,14 @@ std::vector<double> FaceNormals(const zebVRMLNode& set, const std::vector<Face>&
   return normals;
 }
 
-// The corners of the faces listed by point: the corners at point p are the
-// entries First[p] to First[p + 1] - 1, in face order, each with its face's
-// position in faces and its own position among all corners.
-struct CornersAtPoints
+// A face set made ready once for all its uses: its polygons of three corners
+// or more, and one normal per corner of them in the set's own coordinates.
+struct PreparedSet
 {
-  std::vector<size_t> First, Faces, Corners;
-
-  CornersAtPoints(const zebVRMLNode& set, const std::vector<Face>& faces)
-    : First(set.Coord->Vectors.size() / 3 + 1, 0)
-  {
-    for (const Face& face : faces)
-    {
-      for (size_t k = 0; k < face.Count; ++k)
-      {
-        ++this->First[static_cast<size_t>(set.CoordIndex[face.Start + k]) + 1];
-      }
-    }
-    std::partial_sum(this->First.begin(), this->First.end(), this->First.begin());
-    this->Faces.resize(this->First.back());
-    this->Corners.resize(this->First.back());
-    std::vector<size_t> next(this->First.begin(), this->First.end() - 1);
-    size_t corner = 0;
-    for (size_t f = 0; f < faces.size(); ++f)
-    {
-      for (size_t k = 0; k < faces[f].Count; ++k, ++corner)
-      {
-        size_t& at = next[static_cast<size_t>(set.CoordIndex[faces[f].Start + k])];
-        this->Faces[at] = f;
-        this->Corners[at] = corner;
-        ++at;
-      }
-    }
-  }
+  std::vector<zebVRMLFace> Faces;
+  std::vector<double> Corners;
+  size_t CornerCount = 0;
 };
-
-// For each face, a number shared by the faces whose normals are equal.
-std::vector<size_t> NormalNumbers(const std::vector<double>& faceNormals, size_t count)
-{
-  std::vector<size_t> order(count);
-  std::iota(order.begin(), order.end(), size_t(0));
-  auto less = [&](size_t a, size_t b)
-  {
-    return std::lexicographical_compare(
-      &faceNormals[3 * a], &faceNormals[3 * a] + 3, &faceNormals[3 * b], &faceNormals[3 * b] + 3);
-  };
-  std::sort(order.begin(), order.end(), less);
-  std::vector<size_t> numbers(count, 0);
-  for (size_t i = 1; i < count; ++i)
-  {
-    numbers[order[i]] = numbers[order[i - 1]] + (less(order[i - 1], order[i]) ? 1 : 0);
-  }
-  return numbers;
-}
-
-// The faces at one point whose normals are equal: that normal, how many
-// corners of such faces the point has, and the sum made for a face listed
-// once in the group, once it is made.
-struct NormalGroup
-{
-  const double* Normal;
-  size_t Count;
-  bool SumMade;
-  double Sum[3];
-};
-
-// The sum at a corner of a face of group own that is listed `listed` times
-// at the point: its normal plus the normals of the point's other corners
-// within the crease angle, taken group by group in the order the groups
-// first occur. Only the first MaximumNormalGroups groups take part.
-void SumAround(const NormalGroup& own,
-               size_t listed,
-               const std::vector<NormalGroup>& groups,
-               double limit,
-               double sum[3])
-{
-  const double* n = own.Normal;
-  std::copy(n, n + 3, sum);
-  size_t taking = std::min(groups.size(), MaximumNormalGroups);
-  for (size_t g = 0; g < taking; ++g)
-  {
-    const double* other = groups[g].Normal;
-    size_t count = &groups[g] == &own ? groups[g].Count - listed : groups[g].Count;
-    if (count > 0 && n[0] * other[0] + n[1] * other[1] + n[2] * other[2] > limit)
-    {
-      for (int i = 0; i < 3; ++i)
-      {
-        sum[i] += static_cast<double>(count) * other[i];
-      }
-    }
-  }
-}
 
 class Builder
 {
@@ -256,21 +162,26 @@ public:
 
 private:
   bool Fail(int line, const std::string& message);
+  bool TooLarge(int line, size_t bound, const char* what);
   bool AddShape(const zebVRMLNode& shape, const Affine& transform);
-  bool SplitFaces(const zebVRMLNode& set, size_t points, std::vector<Face>& faces);
+  const PreparedSet* Prepare(const zebVRMLNode& set);
+  bool SplitFaces(const zebVRMLNode& set, size_t points, std::vector<zebVRMLFace>& faces);
   bool GivenNormals(const zebVRMLNode& set,
-                    const std::vector<Face>& faces,
+                    const std::vector<zebVRMLFace>& faces,
                     std::vector<double>& corners);
-  void MadeNormals(const zebVRMLNode& set,
-                   const std::vector<Face>& faces,
+  bool MadeNormals(const zebVRMLNode& set,
+                   const std::vector<zebVRMLFace>& faces,
                    std::vector<double>& corners);
   void Emit(const zebVRMLNode& set,
-            const std::vector<Face>& faces,
+            const std::vector<zebVRMLFace>& faces,
             const std::vector<double>& corners,
             const Affine& transform,
             zebVRMLShape& shape);
 
   std::vector<zebVRMLShape>& Shapes;
+  std::unordered_map<const zebVRMLNode*, PreparedSet> Prepared;
+  std::vector<size_t> PointSlots;
+  zebVRMLBudget Budget{ zebVRMLMaximumSteps };
   size_t Points = 0;
   size_t Visits = 0;
 };
@@ -279,6 +190,12 @@ bool Builder::Fail(int line, const std::string& message)
 {
   this->Error = "line " + std::to_string(line) + ": " + message;
   return false;
+}
+
+bool Builder::TooLarge(int line, size_t bound, const char* what)
+{
+  return this->Fail(
+    line, "the scene is too large (more than " + std::to_string(bound) + " " + what + ")");
 }
 
 bool Builder::Visit(const zebVRMLNode& node, const Affine& transform, int depth)
@@ -306,6 +223,8 @@ bool Builder::Visit(const zebVRMLNode& node, const Affine& transform, int depth)
   return true;
 }
 
+// Every use of a face set emits its corners, each a step of work and a point
+// of the scene; the faces and normals are made on the first use only.
 bool Builder::AddShape(const zebVRMLNode& node, const Affine& transform)
 {
   const zebVRMLNode* set = node.Geometry.get();
@@ -313,38 +232,24 @@ bool Builder::AddShape(const zebVRMLNode& node, const Affine& transform)
   {
     return true;
   }
-  std::vector<Face> faces;
-  std::vector<double> corners;
-  if (!this->SplitFaces(*set, set->Coord->Vectors.size() / 3, faces))
+  const PreparedSet* prepared = this->Prepare(*set);
+  if (!prepared)
   {
     return false;
   }
-  size_t cornerCount = 0;
-  for (const Face& face : faces)
-  {
-    cornerCount += face.Count;
-  }
-  if (cornerCount > MaximumPoints - this->Points)
-  {
-    return this->Fail(set->Line, "the scene is too large");
-  }
-  corners.reserve(3 * cornerCount);
-  if (set->Normal && set->Normal->Type == "Normal")
-  {
-    if (!this->GivenNormals(*set, faces, corners))
-    {
-      return false;
-    }
-  }
-  else
-  {
-    this->MadeNormals(*set, faces, corners);
-  }
-  if (faces.empty())
+  if (prepared->Faces.empty())
   {
     return true;
   }
-  this->Points += cornerCount;
+  if (prepared->CornerCount > MaximumPoints - this->Points)
+  {
+    return this->TooLarge(set->Line, MaximumPoints, "points");
+  }
+  if (!this->Budget.Spend(prepared->CornerCount))
+  {
+    return this->TooLarge(set->Line, zebVRMLMaximumSteps, "steps of work");
+  }
+  this->Points += prepared->CornerCount;
   zebVRMLShape shape;
   const zebVRMLNode* appearance = node.Appearance.get();
   const zebVRMLNode* material = appearance && appearance->Type == "Appearance" &&
@@ -359,7 +264,7 @@ bool Builder::AddShape(const zebVRMLNode& node, const Affine& transform)
   shape.Shininess = material ? Clamp01(material->Shininess) : 0.2;
   shape.Transparency = material ? Clamp01(material->Transparency) : 0.0;
   shape.Solid = set->Solid;
-  this->Emit(*set, faces, corners, transform, shape);
+  this->Emit(*set, prepared->Faces, prepared->Corners, transform, shape);
   for (double value : shape.Points)
   {
     if (!(std::fabs(value) <= MaximumCoordinate))
@@ -371,9 +276,49 @@ bool Builder::AddShape(const zebVRMLNode& node, const Affine& transform)
   return true;
 }
 
+// The faces and corner normals of set, made on its first use: every
+// coordIndex entry read is a step of work, dropped polygons included, and so
+// is every face normal compared in making the normals. Null on failure.
+const PreparedSet* Builder::Prepare(const zebVRMLNode& set)
+{
+  auto found = this->Prepared.find(&set);
+  if (found != this->Prepared.end())
+  {
+    return &found->second;
+  }
+  PreparedSet prepared;
+  if (!this->Budget.Spend(set.CoordIndex.size() + 1))
+  {
+    this->TooLarge(set.Line, zebVRMLMaximumSteps, "steps of work");
+    return nullptr;
+  }
+  if (!this->SplitFaces(set, set.Coord->Vectors.size() / 3, prepared.Faces))
+  {
+    return nullptr;
+  }
+  for (const zebVRMLFace& face : prepared.Faces)
+  {
+    prepared.CornerCount += face.Count;
+  }
+  if (prepared.CornerCount > MaximumPoints - this->Points)
+  {
+    this->TooLarge(set.Line, MaximumPoints, "points");
+    return nullptr;
+  }
+  prepared.Corners.reserve(3 * prepared.CornerCount);
+  bool made = set.Normal && set.Normal->Type == "Normal"
+                ? this->GivenNormals(set, prepared.Faces, prepared.Corners)
+                : this->MadeNormals(set, prepared.Faces, prepared.Corners);
+  if (!made)
+  {
+    return nullptr;
+  }
+  return &this->Prepared.emplace(&set, std::move(prepared)).first->second;
+}
+
 // The polygons of coordIndex, ended by -1 or by the end of the list. Polygons
 // of fewer than three corners are dropped.
-bool Builder::SplitFaces(const zebVRMLNode& set, size_t points, std::vector<Face>& faces)
+bool Builder::SplitFaces(const zebVRMLNode& set, size_t points, std::vector<zebVRMLFace>& faces)
 {
   const std::vector<int>& index = set.CoordIndex;
   size_t start = 0;
@@ -394,7 +339,7 @@ bool Builder::SplitFaces(const zebVRMLNode& set, size_t points, std::vector<Face
     {
       if (i - start >= 3)
       {
-        faces.push_back(Face{ start, i - start, number });
+        faces.push_back(zebVRMLFace{ start, i - start, number });
       }
       ++number;
     }
@@ -405,12 +350,12 @@ bool Builder::SplitFaces(const zebVRMLNode& set, size_t points, std::vector<Face
 
 // One normal per face corner, from the Normal node.
 bool Builder::GivenNormals(const zebVRMLNode& set,
-                           const std::vector<Face>& faces,
+                           const std::vector<zebVRMLFace>& faces,
                            std::vector<double>& corners)
 {
   const std::vector<int>& normalIndex = set.NormalIndex;
   size_t normals = set.Normal->Vectors.size() / 3;
-  for (const Face& face : faces)
+  for (const zebVRMLFace& face : faces)
   {
     for (size_t k = 0; k < face.Count; ++k)
     {
@@ -437,15 +382,11 @@ bool Builder::GivenNormals(const zebVRMLNode& set,
   return true;
 }
 
-// One normal per face corner, made from the faces: a face's own normal,
-// added at each corner to the normals of the other faces at that point whose
-// angle to it is less than the crease angle (Emit makes the sum a unit
-// vector). Faces with equal normals pass or fail that test together, so the
-// faces at a point are taken in groups of equal normals, and the sum at a
-// corner costs one step per group rather than one per face: points shared by
-// very many faces cost little more than others.
-void Builder::MadeNormals(const zebVRMLNode& set,
-                          const std::vector<Face>& faces,
+// One normal per face corner, made from the faces: the face's own normal,
+// or with a crease angle the sum of the normals around the corner
+// (zebVRMLCreaseNormals.h); Emit makes each a unit vector.
+bool Builder::MadeNormals(const zebVRMLNode& set,
+                          const std::vector<zebVRMLFace>& faces,
                           std::vector<double>& corners)
 {
   std::vector<double> faceNormals = FaceNormals(set, faces);
@@ -458,65 +399,20 @@ void Builder::MadeNormals(const zebVRMLNode& set,
         corners.insert(corners.end(), &faceNormals[3 * f], &faceNormals[3 * f] + 3);
       }
     }
-    return;
+    return true;
   }
-  CornersAtPoints at(set, faces);
-  std::vector<size_t> normalOfFace = NormalNumbers(faceNormals, faces.size());
-  corners.resize(3 * at.Faces.size());
-  double limit = std::cos(std::min(set.CreaseAngle, Pi));
-  // For each normal number, its group at the point in hand, found by stamp.
-  std::vector<size_t> stamp(faces.size(), SIZE_MAX), groupOf(faces.size(), 0);
-  std::vector<NormalGroup> groups;
-  for (size_t point = 0; point + 1 < at.First.size(); ++point)
+  if (!zebVRMLCreaseNormals(set, faces, faceNormals, this->PointSlots, this->Budget, corners))
   {
-    groups.clear();
-    for (size_t e = at.First[point]; e < at.First[point + 1]; ++e)
-    {
-      size_t number = normalOfFace[at.Faces[e]];
-      if (stamp[number] != point)
-      {
-        stamp[number] = point;
-        groupOf[number] = groups.size();
-        groups.push_back(NormalGroup{ &faceNormals[3 * at.Faces[e]], 0, false, { 0, 0, 0 } });
-      }
-      ++groups[groupOf[number]].Count;
-    }
-    // A face listed k times at the point has k corners there, each of which
-    // leaves out the face's k entries.
-    for (size_t e = at.First[point], run = 0; e < at.First[point + 1]; e += run)
-    {
-      size_t face = at.Faces[e];
-      for (run = 1; e + run < at.First[point + 1] && at.Faces[e + run] == face; ++run)
-      {
-      }
-      NormalGroup& own = groups[groupOf[normalOfFace[face]]];
-      double sum[3];
-      if (run == 1 && own.SumMade)
-      {
-        std::copy(own.Sum, own.Sum + 3, sum);
-      }
-      else
-      {
-        SumAround(own, run, groups, limit, sum);
-        if (run == 1)
-        {
-          std::copy(sum, sum + 3, own.Sum);
-          own.SumMade = true;
-        }
-      }
-      for (size_t r = 0; r < run; ++r)
-      {
-        std::copy(sum, sum + 3, &corners[3 * at.Corners[e + r]]);
-      }
-    }
+    return this->TooLarge(set.Line, zebVRMLMaximumSteps, "steps of work");
   }
+  return true;
 }
 
 // Writes the corners of every face into shape as world points, with normals
 // turned by the inverse transpose of the transform, and each face as a fan
 // of triangles facing the front side.
 void Builder::Emit(const zebVRMLNode& set,
-                   const std::vector<Face>& faces,
+                   const std::vector<zebVRMLFace>& faces,
                    const std::vector<double>& corners,
                    const Affine& transform,
                    zebVRMLShape& shape)
@@ -539,8 +435,12 @@ void Builder::Emit(const zebVRMLNode& set,
   bool generated = !(set.Normal && set.Normal->Type == "Normal");
   double generatedSign = generated && !set.Ccw ? -1.0 : 1.0;
   bool reverse = !set.Ccw != (determinant < 0);
+  size_t cornerCount = corners.size() / 3;
+  shape.Points.reserve(3 * cornerCount);
+  shape.Normals.reserve(3 * cornerCount);
+  shape.Triangles.reserve(3 * (cornerCount - 2 * faces.size()));
   size_t corner = 0;
-  for (const Face& face : faces)
+  for (const zebVRMLFace& face : faces)
   {
     int first = static_cast<int>(shape.Points.size() / 3);
     for (size_t k = 0; k < face.Count; ++k, ++corner)

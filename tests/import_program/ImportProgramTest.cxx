@@ -293,6 +293,50 @@ TEST(ImportTests, OversizedSceneIsRefusedWithinBoundedMemory)
   std::filesystem::remove_all(root);
 }
 
+// A shape used again and again is prepared once: its corners, normals and
+// faces are made on its first use, and each use costs only its own corners.
+// Each of 100,000 uses of a one-triangle shape with a crease angle used to
+// list the corners of all 1,000,000 points of its Coordinate, and each of
+// 300,000 uses of a shape of 333,333 two-corner polygons to split them all
+// again: many minutes each. Both scenes are read at once now; CTest's time limit on this program
+// fails them should that cost come back.
+TEST(ImportTests, ShapeUsedAgainOnALargeCoordinateIsPreparedOnce)
+{
+  std::string root = LargeSceneRoot("reused-points", "100000");
+  ProcessResult r = RunOnLargeScene({ "TestVRMLImporter", "-D", root });
+  EXPECT_EQ(r.signal, 0);
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(r.err, "");
+  std::filesystem::remove_all(root);
+}
+
+TEST(ImportTests, ShapeOfDroppedPolygonsUsedAgainIsPreparedOnce)
+{
+  std::string root = LargeSceneRoot("reused-dropped", "300000");
+  ProcessResult r = RunOnLargeScene({ "TestVRMLImporter", "-D", root });
+  EXPECT_EQ(r.signal, 0);
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(r.err, "");
+  std::filesystem::remove_all(root);
+}
+
+// The costliest crease-angle normals: 200,000 faces around one point whose
+// normals spread over the sphere, so that the faces within the crease angle
+// of each cannot be taken a box at a time. The steps of work are bounded:
+// the scene is refused in one line within seconds.
+TEST(ImportTests, WorkOfCreaseNormalsAroundOnePointIsBounded)
+{
+  std::string root = LargeSceneRoot("spread", "200000");
+  const std::string refused = "zebVRMLImporter: " + root +
+                              "/Data/WineGlass.wrl: line 2: the scene is too large (more than "
+                              "100000000 steps of work)\n";
+  ProcessResult r = RunOnLargeScene({ "TestVRMLImporter", "-D", root });
+  EXPECT_EQ(r.signal, 0);
+  EXPECT_EQ(r.exitStatus, 0);
+  EXPECT_EQ(r.err, refused + refused);
+  std::filesystem::remove_all(root);
+}
+
 // A 3 GB file is refused by its first line, without reading the rest; one
 // with the header and a long comment is read a chunk at a time.
 TEST(ImportTests, LongFilesAreReadInChunks)

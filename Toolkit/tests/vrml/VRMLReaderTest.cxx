@@ -270,6 +270,135 @@ TEST(VRMLReader, NormalsAtPointsSharedByThousandsOfFaces)
   }
 }
 
+namespace
+{
+// A fan of triangles around point 0 at the origin, one to each pair of
+// neighbours on a ring of `count` points given by ring(i, point), with the
+// given crease angle.
+template<typename Ring>
+std::string Fan(int count, const char* creaseAngle, Ring ring)
+{
+  std::string scene = Header + "Shape { geometry IndexedFaceSet { creaseAngle " + creaseAngle +
+                      " coord Coordinate { point [ 0 0 0\n";
+  char line[100];
+  for (int i = 0; i < count; ++i)
+  {
+    double p[3];
+    ring(i, p);
+    snprintf(line, sizeof line, "%.17g %.17g %.17g\n", p[0], p[1], p[2]);
+    scene += line;
+  }
+  scene += "] } coordIndex [\n";
+  for (int i = 0; i < count; ++i)
+  {
+    scene += "0 " + std::to_string(i + 1) + " " + std::to_string((i + 1) % count + 1) + " -1\n";
+  }
+  return scene + "] } }";
+}
+
+double AngleBetween(const double* a, const double* b)
+{
+  double dot = a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+  double cross[3] = { a[1] * b[2] - a[2] * b[1],
+                      a[2] * b[0] - a[0] * b[2],
+                      a[0] * b[1] - a[1] * b[0] };
+  return std::atan2(std::sqrt(cross[0] * cross[0] + cross[1] * cross[1] + cross[2] * cross[2]),
+                    dot);
+}
+}
+
+// The side of a cone of 4,000 faces around its apex at the origin, 2 above
+// the unit circle of its base, crease angle 3.1:
+// every face lies within the angle of every other, so the apex normal is the
+// axis and each corner on the circle has the cone's own normal there,
+// (2 cos a, 2 sin a, 1) / sqrt 5 at angle a. The reader used to take only the
+// first 1,024 distinct face normals at a point into account, and tilted the
+// apex normal by up to 42 degrees.
+TEST(VRMLReader, NormalsOfAConeOfThousandsOfFaces)
+{
+  const int faces = 4000;
+  const double step = 2 * 3.14159265358979323846 / faces;
+  zebVRMLScene read = Read(Fan(faces,
+                               "3.1",
+                               [&](int i, double p[3])
+                               {
+                                 p[0] = std::cos(step * i);
+                                 p[1] = std::sin(step * i);
+                                 p[2] = -2;
+                               }));
+  ASSERT_EQ(read.Shapes.size(), 1u);
+  const std::vector<double>& n = read.Shapes[0].Normals;
+  ASSERT_EQ(n.size(), 9u * faces);
+  double worstApex = 0, worstRing = 0, axis[3] = { 0, 0, 1 };
+  for (int f = 0; f < faces; ++f)
+  {
+    worstApex = std::max(worstApex, AngleBetween(&n[9 * f], axis));
+    for (int k = 1; k < 3; ++k)
+    {
+      double a = step * ((f + k - 1) % faces), s = std::sqrt(5.0);
+      double cone[3] = { 2 * std::cos(a) / s, 2 * std::sin(a) / s, 1 / s };
+      worstRing = std::max(worstRing, AngleBetween(&n[9 * f + 3 * k], cone));
+    }
+  }
+  EXPECT_LT(worstApex, 1e-9);
+  EXPECT_LT(worstRing, 1e-9);
+}
+
+// 3,000 faces around one point whose normals spread over the sphere, with a
+// crease angle that parts them: each corner there has the sum of the normals
+// within the angle of its own face's, as comparing them one by one gives.
+TEST(VRMLReader, NormalsAtAPointOfThousandsOfNormalsKeepTheCreaseAngle)
+{
+  const int faces = 3000;
+  const double step = 2 * 3.14159265358979323846 / faces;
+  std::vector<double> ring;
+  zebVRMLScene read = Read(Fan(faces,
+                               "0.8",
+                               [&](int i, double p[3])
+                               {
+                                 double radius = 1 + 0.5 * std::sin(7.1 * i);
+                                 p[0] = radius * std::cos(step * i);
+                                 p[1] = radius * std::sin(step * i);
+                                 p[2] = 1.5 * std::sin(3.3 * i);
+                                 ring.insert(ring.end(), p, p + 3);
+                               }));
+  ASSERT_EQ(read.Shapes.size(), 1u);
+  std::vector<double> faceNormals(3 * faces);
+  for (int f = 0; f < faces; ++f)
+  {
+    const double* b = &ring[3 * f];
+    const double* c = &ring[3 * ((f + 1) % faces)];
+    double* m = &faceNormals[3 * f];
+    m[0] = b[1] * c[2] - b[2] * c[1];
+    m[1] = b[2] * c[0] - b[0] * c[2];
+    m[2] = b[0] * c[1] - b[1] * c[0];
+    double length = std::sqrt(m[0] * m[0] + m[1] * m[1] + m[2] * m[2]);
+    for (int i = 0; i < 3; ++i)
+    {
+      m[i] /= length;
+    }
+  }
+  double limit = std::cos(0.8), worst = 0;
+  for (int f = 0; f < faces; ++f)
+  {
+    const double* own = &faceNormals[3 * f];
+    double sum[3] = { 0, 0, 0 };
+    for (int g = 0; g < faces; ++g)
+    {
+      const double* other = &faceNormals[3 * g];
+      if (g == f || own[0] * other[0] + own[1] * other[1] + own[2] * other[2] > limit)
+      {
+        for (int i = 0; i < 3; ++i)
+        {
+          sum[i] += other[i];
+        }
+      }
+    }
+    worst = std::max(worst, AngleBetween(&read.Shapes[0].Normals[9 * f], sum));
+  }
+  EXPECT_LT(worst, 1e-9);
+}
+
 // A corner's own face counts once, however often the face lists the point;
 // other faces count once per listing.
 TEST(VRMLReader, NormalsWithAPointListedTwiceInAFace)
