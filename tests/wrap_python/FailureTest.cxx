@@ -235,17 +235,19 @@ TEST(Failure, ListFileAsAnOutputIsRefused)
   const std::string hardLink = w.scratch.File("hard.list");
   std::filesystem::create_hard_link(w.list, hardLink);
   const std::string fresh = w.scratch.File("fresh.cxx");
-  // The list as either output, under its own path or a hard link; the other
-  // output, old or new, is left as it was.
-  const std::vector<std::vector<std::string>> runs = {
-    { w.list, w.impl }, { w.init, hardLink }, { hardLink, fresh }, { fresh, w.list }
-  };
+  // The list as either output, under its own path or a hard link (the last
+  // of each run is the one the message names); the other output, old, new
+  // or one that cannot be opened, is left as it was.
+  const std::string unopenable = w.scratch.File("no/such/dir/InitImpl.cxx");
+  const std::vector<std::vector<std::string>> runs = { { w.list, w.impl, w.list },
+                                                       { w.init, hardLink, hardLink },
+                                                       { hardLink, fresh, hardLink },
+                                                       { fresh, w.list, w.list },
+                                                       { w.list, unopenable, w.list } };
   for (const std::vector<std::string>& outputs : runs)
   {
-    const std::string& named =
-      outputs[0] == w.init || outputs[0] == fresh ? outputs[1] : outputs[0];
     ExpectFailure(Generate({ w.list, outputs[0], outputs[1] }),
-                  "Input file " + w.list + " is also the output file " + named + "\n");
+                  "Input file " + w.list + " is also the output file " + outputs[2] + "\n");
     EXPECT_EQ(ReadFile(w.list), listText) << outputs[0] << " " << outputs[1];
     w.ExpectOutputsUntouched();
     EXPECT_FALSE(FileExists(fresh));
