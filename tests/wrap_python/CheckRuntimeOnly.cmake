@@ -1,9 +1,9 @@
 # cmake -DPROGRAM=<file> [-DOBJDUMP=<objdump>] -P CheckRuntimeOnly.cmake
 #
 # Fails unless the program's dynamic dependencies are only the C and C++
-# runtime libraries (and, in sanitized builds, the sanitizer runtimes): read
-# with readelf from an ELF file, or with the given objdump from a Windows
-# program.
+# runtime libraries and their loader (and, in sanitized builds, the sanitizer
+# runtimes): read with readelf from an ELF file, or with the given objdump
+# from a Windows program.
 if(PROGRAM MATCHES "\\.exe$")
   execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dynamic RESULT_VARIABLE status)
   set(entry_pattern "DLL Name: ([^\n]+)")
@@ -11,7 +11,9 @@ if(PROGRAM MATCHES "\\.exe$")
 else()
   execute_process(COMMAND readelf --dynamic ${PROGRAM} OUTPUT_VARIABLE dynamic RESULT_VARIABLE status)
   set(entry_pattern "Shared library: \\[([^]]+)\\]")
-  set(runtime "^(libc|libm|libstdc\\+\\+|libgcc_s|libasan|libubsan)\\.so")
+  # The C runtime's loader is named where a program takes a symbol from it
+  # (on ARM64 the stack protector's guard value).
+  set(runtime "^(libc|libm|libstdc\\+\\+|libgcc_s|libasan|libubsan|ld-linux[-a-z0-9_]*)\\.so")
 endif()
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "the dependencies of ${PROGRAM} could not be read")
