@@ -3,6 +3,7 @@
 
 #include <FuzzChecks.h>
 
+#include <zebExodusIIReader.h>
 #include <zebFieldData.h>
 #include <zebIdTypeArray.h>
 #include <zebMultiBlockDataSet.h>
@@ -65,4 +66,15 @@ void checkExodusOutput(zebMultiBlockDataSet* output)
     fuzzCheck(grid != nullptr, "every element block is a grid");
     last = checkGrid(grid, last);
   }
+}
+
+void readAndCheckExodusFile(const char* path)
+{
+  zebExodusIIReader* reader = zebExodusIIReader::New();
+  reader->SetFileName(path);
+  reader->GenerateImplicitElementIdArrayOn();
+  reader->GenerateImplicitNodeIdArrayOn();
+  reader->Update();
+  checkExodusOutput(reader->GetOutput());
+  reader->Delete();
 }

@@ -10,4 +10,8 @@ class zebMultiBlockDataSet;
 // cells use the grid's points. Ends the run on a failed check.
 void checkExodusOutput(zebMultiBlockDataSet* output);
 
+// Reads the file with implicit element and node ids, as exodus_tests does,
+// and checks the output.
+void readAndCheckExodusFile(const char* path);
+
 #endif

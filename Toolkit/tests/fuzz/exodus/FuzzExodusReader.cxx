@@ -13,8 +13,6 @@
 
 #include <FuzzChecks.h>
 
-#include <zebExodusIIReader.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <unistd.h>
@@ -48,12 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     return 0;
   }
   writeFile(data, size);
-  zebExodusIIReader* reader = zebExodusIIReader::New();
-  reader->SetFileName(filePath);
-  reader->GenerateImplicitElementIdArrayOn();
-  reader->GenerateImplicitNodeIdArrayOn();
-  reader->Update();
-  checkExodusOutput(reader->GetOutput());
-  reader->Delete();
+  readAndCheckExodusFile(filePath);
   return 0;
 }

@@ -11,8 +11,6 @@
 #include <ExodusMeshWriter.h>
 #include <FuzzChecks.h>
 
-#include <zebExodusIIReader.h>
-
 #include <unistd.h>
 
 namespace
@@ -46,12 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
   {
     return 0;
   }
-  zebExodusIIReader* reader = zebExodusIIReader::New();
-  reader->SetFileName(filePath);
-  reader->GenerateImplicitElementIdArrayOn();
-  reader->GenerateImplicitNodeIdArrayOn();
-  reader->Update();
-  checkExodusOutput(reader->GetOutput());
-  reader->Delete();
+  readAndCheckExodusFile(filePath);
   return 0;
 }
