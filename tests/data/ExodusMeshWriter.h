@@ -38,6 +38,10 @@ enum class ExodusFileFormat
   NetCDF4
 };
 
+// Two tetrahedra sharing a face, in block 10, and one triangle on the same
+// points in block 20: the fuzz targets' seed mesh.
+ExodusMeshToWrite TwoBlockMesh();
+
 // Writes mesh to path, replacing a file there. On failure gives false and a
 // one-line reason.
 bool WriteExodusMesh(const std::string& path,

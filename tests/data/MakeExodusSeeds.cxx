@@ -9,27 +9,6 @@
 
 #include <cstdio>
 
-// Two tetrahedra sharing a face, in one block, and one triangle in a second.
-static ExodusMeshToWrite TwoBlocks()
-{
-  ExodusMeshToWrite mesh;
-  mesh.x = { 0, 1, 0, 0, 1 };
-  mesh.y = { 0, 0, 1, 0, 1 };
-  mesh.z = { 0, 0, 0, 1, 1 };
-  ExodusBlockToWrite tetra;
-  tetra.id = 10;
-  tetra.elementType = "TETRA";
-  tetra.nodesPerElement = 4;
-  tetra.connectivity = { 1, 2, 3, 4, 2, 3, 4, 5 };
-  ExodusBlockToWrite triangle;
-  triangle.id = 20;
-  triangle.elementType = "TRI3";
-  triangle.nodesPerElement = 3;
-  triangle.connectivity = { 5, 1, 3 };
-  mesh.blocks = { tetra, triangle };
-  return mesh;
-}
-
 int main(int argc, char* argv[])
 {
   if (argc != 2)
@@ -47,8 +26,8 @@ int main(int argc, char* argv[])
     const char* name;
     ExodusMeshToWrite mesh;
     ExodusFileFormat format;
-  } seeds[] = { { "two-blocks-classic.ex2", TwoBlocks(), ExodusFileFormat::NetCDFClassic },
-                { "two-blocks-64bit.ex2", TwoBlocks(), ExodusFileFormat::NetCDF64BitOffset },
+  } seeds[] = { { "two-blocks-classic.ex2", TwoBlockMesh(), ExodusFileFormat::NetCDFClassic },
+                { "two-blocks-64bit.ex2", TwoBlockMesh(), ExodusFileFormat::NetCDF64BitOffset },
                 { "no-blocks-classic.ex2", noBlocks, ExodusFileFormat::NetCDFClassic } };
   for (const auto& seed : seeds)
   {

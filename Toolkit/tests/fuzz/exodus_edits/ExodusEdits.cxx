@@ -29,24 +29,11 @@ const size_t ExodusEditWordCount = sizeof(ExodusEditWords) / sizeof(ExodusEditWo
 
 ExodusMeshToWrite ExodusEditBaseMesh()
 {
-  ExodusMeshToWrite mesh;
-  mesh.x = { 0, 1, 0, 0, 1 };
-  mesh.y = { 0, 0, 1, 0, 1 };
-  mesh.z = { 0, 0, 0, 1, 1 };
-  ExodusBlockToWrite tetra;
-  tetra.id = 10;
-  tetra.elementType = "TETRA";
-  tetra.nodesPerElement = 4;
-  tetra.connectivity = { 1, 2, 3, 4, 2, 3, 4, 5 };
-  ExodusBlockToWrite triangle;
-  triangle.id = 20;
-  triangle.elementType = "TRI3";
-  triangle.nodesPerElement = 3;
-  triangle.connectivity = { 5, 1, 3 };
+  ExodusMeshToWrite mesh = TwoBlockMesh();
   ExodusBlockToWrite empty;
   empty.id = 30;
   empty.elementType = "NULL";
-  mesh.blocks = { tetra, triangle, empty };
+  mesh.blocks.push_back(empty);
   return mesh;
 }
 
