@@ -1,4 +1,4 @@
-// Creation and release of surfaceless EGL contexts on llvmpipe.
+// Creation and release of surfaceless EGL contexts on Mesa's software drivers.
 #include "zebOffscreenContext.h"
 
 #include <EGL/egl.h>
@@ -12,13 +12,33 @@ namespace
 {
 const char* const MesaVendorFile = "/usr/share/glvnd/egl_vendor.d/50_mesa.json";
 
+// The Mesa driver to render with: llvmpipe, or softpipe when ZEB_OPENGL_DRIVER
+// asks for it (softpipe needs no code generator, which matters where the
+// process runs under an emulator). Null, with a message, for another name.
+const char* ChosenDriver()
+{
+  const char* chosen = getenv("ZEB_OPENGL_DRIVER");
+  if (!chosen || !*chosen || strcmp(chosen, "llvmpipe") == 0)
+  {
+    return "llvmpipe";
+  }
+  if (strcmp(chosen, "softpipe") == 0)
+  {
+    return "softpipe";
+  }
+  fprintf(stderr,
+          "zebOpenGLRenderWindow: ZEB_OPENGL_DRIVER is \"%s\"; it can be llvmpipe or softpipe\n",
+          chosen);
+  return nullptr;
+}
+
 // Mesa reads its settings from the environment when the display opens.
-// These pick llvmpipe and keep the caller from changing the OpenGL that the
-// driver offers.
-void ForceSoftwareRasteriser()
+// These pick the chosen software driver and keep the caller from changing
+// the OpenGL that the driver offers.
+void ForceSoftwareRasteriser(const char* driver)
 {
   setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
-  setenv("GALLIUM_DRIVER", "llvmpipe", 1);
+  setenv("GALLIUM_DRIVER", driver, 1);
   unsetenv("MESA_LOADER_DRIVER_OVERRIDE");
   unsetenv("MESA_GL_VERSION_OVERRIDE");
   unsetenv("MESA_GLSL_VERSION_OVERRIDE");
@@ -68,8 +88,12 @@ EGLDisplay SharedDisplay()
   if (!opened)
   {
     opened = true;
-    ForceSoftwareRasteriser();
-    display = OpenSurfacelessDisplay();
+    const char* driver = ChosenDriver();
+    if (driver)
+    {
+      ForceSoftwareRasteriser(driver);
+      display = OpenSurfacelessDisplay();
+    }
   }
   return display;
 }

@@ -1,7 +1,8 @@
 // An OpenGL 3.3 core context without any surface, on Mesa's software
-// rasteriser (llvmpipe) through EGL's surfaceless platform. The driver is
-// forced in-process, before the first EGL call, so that images never depend
-// on the caller's environment or graphics hardware.
+// rasteriser through EGL's surfaceless platform. The driver is forced
+// in-process, before the first EGL call, so that images never depend on the
+// caller's Mesa settings or graphics hardware: llvmpipe, or softpipe when
+// the environment variable ZEB_OPENGL_DRIVER says "softpipe".
 #ifndef ZEB_OFFSCREEN_CONTEXT_H
 #define ZEB_OFFSCREEN_CONTEXT_H
 

@@ -9,13 +9,62 @@
 #include <zebRenderer.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 zebStandardNewMacro(zebOpenGLRenderWindow);
 
+namespace
+{
+const int LargestSampleCount = 16;
+
+// The samples per pixel that ZEB_OPENGL_SAMPLES asks for: 1 without it, or
+// 0 with a message when it is no count from 1 to LargestSampleCount.
+int ChosenSampleCount()
+{
+  const char* chosen = getenv("ZEB_OPENGL_SAMPLES");
+  if (!chosen || !*chosen)
+  {
+    return 1;
+  }
+  char* end = nullptr;
+  const long count = strtol(chosen, &end, 10);
+  if (*end != '\0' || count < 1 || count > LargestSampleCount)
+  {
+    fprintf(stderr,
+            "zebOpenGLRenderWindow: ZEB_OPENGL_SAMPLES is \"%s\"; it can be a count of samples "
+            "per pixel from 1 to %d\n",
+            chosen,
+            LargestSampleCount);
+    return 0;
+  }
+  return static_cast<int>(count);
+}
+
+// A renderbuffer of the given format and samples attached to the bound
+// framebuffer.
+GLuint AttachRenderbuffer(GLenum attachment, GLenum format, int samples, int width, int height)
+{
+  GLuint renderbuffer = 0;
+  glGenRenderbuffers(1, &renderbuffer);
+  glBindRenderbuffer(GL_RENDERBUFFER, renderbuffer);
+  if (samples > 1)
+  {
+    glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples, format, width, height);
+  }
+  else
+  {
+    glRenderbufferStorage(GL_RENDERBUFFER, format, width, height);
+  }
+  glFramebufferRenderbuffer(GL_FRAMEBUFFER, attachment, GL_RENDERBUFFER, renderbuffer);
+  glBindRenderbuffer(GL_RENDERBUFFER, 0);
+  return renderbuffer;
+}
+}
+
 zebOpenGLRenderWindow::zebOpenGLRenderWindow()
-  : Framebuffer(0)
-  , Renderbuffers{ 0, 0 }
+  : Framebuffers{ 0, 0 }
+  , Renderbuffers{ 0, 0, 0 }
   , FramebufferWidth(0)
   , FramebufferHeight(0)
   , PixelsWidth(0)
@@ -35,7 +84,7 @@ void zebOpenGLRenderWindow::ReleaseGraphicsResources()
 {
   if (this->Context.IsCreated() && this->Context.MakeCurrent())
   {
-    if (this->Framebuffer)
+    if (this->Framebuffers[0])
     {
       this->DeleteFramebuffer();
     }
@@ -47,43 +96,56 @@ void zebOpenGLRenderWindow::ReleaseGraphicsResources()
 void zebOpenGLRenderWindow::DeleteFramebuffer()
 {
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
-  glDeleteRenderbuffers(2, this->Renderbuffers);
-  glDeleteFramebuffers(1, &this->Framebuffer);
-  this->Framebuffer = 0;
-  this->Renderbuffers[0] = this->Renderbuffers[1] = 0;
+  glDeleteRenderbuffers(3, this->Renderbuffers);
+  glDeleteFramebuffers(2, this->Framebuffers);
+  this->Framebuffers[0] = this->Framebuffers[1] = 0;
+  this->Renderbuffers[0] = this->Renderbuffers[1] = this->Renderbuffers[2] = 0;
   this->FramebufferWidth = this->FramebufferHeight = 0;
 }
 
+// The frame is drawn into the first framebuffer, with as many samples per
+// pixel as asked for; a multisampled frame is resolved into the second,
+// single-sampled one, whose pixels are read.
 bool zebOpenGLRenderWindow::PrepareFramebuffer()
 {
   const int width = this->GetWidth();
   const int height = this->GetHeight();
-  if (this->Framebuffer && width == this->FramebufferWidth && height == this->FramebufferHeight)
+  if (this->Framebuffers[0] && width == this->FramebufferWidth && height == this->FramebufferHeight)
   {
-    glBindFramebuffer(GL_FRAMEBUFFER, this->Framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, this->Framebuffers[0]);
     return true;
   }
-  if (this->Framebuffer)
+  if (this->Framebuffers[0])
   {
     this->DeleteFramebuffer();
   }
-  glGenFramebuffers(1, &this->Framebuffer);
-  glBindFramebuffer(GL_FRAMEBUFFER, this->Framebuffer);
-  glGenRenderbuffers(2, this->Renderbuffers);
-  glBindRenderbuffer(GL_RENDERBUFFER, this->Renderbuffers[0]);
-  glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
-  glFramebufferRenderbuffer(
-    GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, this->Renderbuffers[0]);
-  glBindRenderbuffer(GL_RENDERBUFFER, this->Renderbuffers[1]);
-  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
-  glFramebufferRenderbuffer(
-    GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, this->Renderbuffers[1]);
-  glBindRenderbuffer(GL_RENDERBUFFER, 0);
+  const int samples = ChosenSampleCount();
+  if (samples < 1)
+  {
+    return false;
+  }
+  glGenFramebuffers(samples > 1 ? 2 : 1, this->Framebuffers);
+  bool complete = true;
+  if (samples > 1)
+  {
+    glBindFramebuffer(GL_FRAMEBUFFER, this->Framebuffers[1]);
+    this->Renderbuffers[2] = AttachRenderbuffer(GL_COLOR_ATTACHMENT0, GL_RGBA8, 1, width, height);
+    complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+  }
+  glBindFramebuffer(GL_FRAMEBUFFER, this->Framebuffers[0]);
+  this->Renderbuffers[0] =
+    AttachRenderbuffer(GL_COLOR_ATTACHMENT0, GL_RGBA8, samples, width, height);
+  this->Renderbuffers[1] =
+    AttachRenderbuffer(GL_DEPTH_ATTACHMENT, GL_DEPTH_COMPONENT24, samples, width, height);
   this->FramebufferWidth = width;
   this->FramebufferHeight = height;
-  if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
+  if (!complete || glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
   {
-    fprintf(stderr, "zebOpenGLRenderWindow: cannot make a %d by %d framebuffer\n", width, height);
+    fprintf(stderr,
+            "zebOpenGLRenderWindow: cannot make a %d by %d framebuffer of %d samples per pixel\n",
+            width,
+            height,
+            samples);
     this->DeleteFramebuffer();
     return false;
   }
@@ -122,6 +184,13 @@ void zebOpenGLRenderWindow::ReadPixels()
 {
   const int width = this->FramebufferWidth;
   const int height = this->FramebufferHeight;
+  if (this->Framebuffers[1])
+  {
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, this->Framebuffers[0]);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, this->Framebuffers[1]);
+    glBlitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, this->Framebuffers[1]);
+  }
   const size_t rowBytes = static_cast<size_t>(width) * 3;
   std::vector<unsigned char> bottomUp(rowBytes * static_cast<size_t>(height));
   glPixelStorei(GL_PACK_ALIGNMENT, 1);

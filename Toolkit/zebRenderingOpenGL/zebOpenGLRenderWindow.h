@@ -3,6 +3,11 @@
 // Mesa's llvmpipe, and keeps the pixels of the last render. The module's
 // construct registers it as the implementation of zebRenderWindow.
 //
+// Two environment variables choose how a frame is drawn, for tests of how
+// images differ between renderers: ZEB_OPENGL_DRIVER=softpipe draws with
+// Mesa's softpipe (zebOffscreenContext), ZEB_OPENGL_SAMPLES=<n> with n
+// samples per pixel (multisampling; 1, the default, is none).
+//
 // Nobody sees an offscreen frame until its pixels are grabbed, so Render only
 // asks for a frame and GrabPixels draws it, from the scene as it is then.
 // The context (and with it Mesa's driver) is made for the first frame drawn:
@@ -45,8 +50,8 @@ private:
 
   zebOffscreenContext Context;
   zebOpenGLScenePainter Painter;
-  unsigned int Framebuffer;
-  unsigned int Renderbuffers[2];
+  unsigned int Framebuffers[2];   // drawn into; resolved into when multisampled
+  unsigned int Renderbuffers[3];  // colour and depth drawn, colour resolved
   int FramebufferWidth;
   int FramebufferHeight;
   std::vector<unsigned char> Pixels;

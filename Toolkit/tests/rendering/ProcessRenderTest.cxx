@@ -1,10 +1,13 @@
 // Whole runs of a rendering program: separate processes give byte-identical
-// images whatever graphics driver the caller's environment asks for, they
+// images whatever graphics driver the caller's Mesa settings ask for, the
+// renderer's own settings choose the driver and the samples per pixel, runs
 // end without a leak report, and Mesa is loaded only for a frame whose
 // pixels are wanted.
 #include "RunProcess.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace
 {
@@ -39,6 +42,49 @@ TEST(RenderProcess, RunsGiveIdenticalImagesInAnyEnvironment)
   EXPECT_EQ(image.compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
   EXPECT_TRUE(ReadFile(directory + "/second.png") == image);
   EXPECT_TRUE(ReadFile(directory + "/redirected.png") == image);
+}
+
+// ZEB_OPENGL_DRIVER and ZEB_OPENGL_SAMPLES: their defaults, the other
+// driver and multisampling, each drawing differently, and values refused.
+TEST(RenderProcess, SettingsChooseTheDriverAndTheSamplesPerPixel)
+{
+  const std::string directory = MakeTempDirectory();
+  ASSERT_EQ(RenderTo(directory + "/default.png").exitStatus, 0);
+  const std::string byDefault = ReadFile(directory + "/default.png");
+  const struct
+  {
+    const char* Setting;
+    bool SameAsDefault;
+    const char* Refusal;  // the first line printed, for a value refused
+  } cases[] = {
+    { "ZEB_OPENGL_DRIVER=llvmpipe", true, nullptr },
+    { "ZEB_OPENGL_DRIVER=", true, nullptr },
+    { "ZEB_OPENGL_SAMPLES=1", true, nullptr },
+    { "ZEB_OPENGL_DRIVER=softpipe", false, nullptr },
+    { "ZEB_OPENGL_SAMPLES=4", false, nullptr },
+    { "ZEB_OPENGL_DRIVER=swrast",
+      false,
+      "zebOpenGLRenderWindow: ZEB_OPENGL_DRIVER is \"swrast\"; it can be llvmpipe or softpipe\n" },
+    { "ZEB_OPENGL_SAMPLES=0",
+      false,
+      "zebOpenGLRenderWindow: ZEB_OPENGL_SAMPLES is \"0\"; it can be a count of samples per "
+      "pixel from 1 to 16\n" },
+    { "ZEB_OPENGL_SAMPLES=4x", false, "zebOpenGLRenderWindow: ZEB_OPENGL_SAMPLES is \"4x\"" },
+  };
+  for (const auto& c : cases)
+  {
+    const std::string path = directory + "/image.png";
+    remove(path.c_str());
+    const ProcessResult r = RenderTo(path, { c.Setting });
+    if (c.Refusal)
+    {
+      EXPECT_EQ(r.exitStatus, 1) << c.Setting;
+      EXPECT_EQ(r.err.rfind(c.Refusal, 0), 0u) << c.Setting << "\n" << r.err;
+      continue;
+    }
+    ASSERT_EQ(r.exitStatus, 0) << c.Setting << "\n" << r.err;
+    EXPECT_EQ(ReadFile(path) == byDefault, c.SameAsDefault) << c.Setting;
+  }
 }
 
 TEST(RenderProcess, ReleasedSceneLeavesNoLeakReport)
