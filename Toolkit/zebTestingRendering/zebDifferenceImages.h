@@ -1,8 +1,8 @@
 // The pictures a failed regression check leaves for people to look at.
 //
 // The difference image is the test image turned grey at half its brightness,
-// with every pixel that differs painted by how much (its difference
-// of zebImageDifference, 0..255):
+// with every pixel whose difference counts painted by how much (its
+// difference of zebImageDifference, 0..255):
 //   blue    up to 15 levels   a faint change
 //   green   16 to 47          a visible change
 //   yellow  48 to 127         a strong change

@@ -1,4 +1,4 @@
-// The neighbourhood-tolerant, region-pooled image error of regression checks.
+// The aligned, masked and pooled image error of regression checks.
 #include "zebImageDifference.h"
 
 #include <algorithm>
@@ -98,16 +98,60 @@ int DistanceToOther(const zebRGBImage& image, const zebRGBImage& other, int x, i
   return NeighbourhoodDistance(PixelAt(image, x, y), neighbours);
 }
 
-// The pixel differences after the tolerance, and how many are not 0.
+// The contrast of the strongest edge at each pixel: the largest colour
+// distance to its right and lower neighbours.
+std::vector<unsigned char> EdgeSteps(const zebRGBImage& image)
+{
+  std::vector<unsigned char> steps(static_cast<size_t>(image.Width) * image.Height, 0);
+  for (int y = 0; y < image.Height; ++y)
+  {
+    for (int x = 0; x < image.Width; ++x)
+    {
+      const unsigned char* pixel = PixelAt(image, x, y);
+      int step = 0;
+      if (x + 1 < image.Width)
+      {
+        step = ColourDistance(pixel, PixelAt(image, x + 1, y));
+      }
+      if (y + 1 < image.Height)
+      {
+        step = std::max(step, ColourDistance(pixel, PixelAt(image, x, y + 1)));
+      }
+      steps[static_cast<size_t>(y) * image.Width + x] = static_cast<unsigned char>(step);
+    }
+  }
+  return steps;
+}
+
+// The contrast of the strongest edge within MaskingReach pixels of (x, y).
+int EdgeContrast(const std::vector<unsigned char>& steps, int width, int height, int x, int y)
+{
+  const int reach = zebImageDifference::MaskingReach;
+  int contrast = 0;
+  for (int row = std::max(y - reach, 0); row <= std::min(y + reach, height - 1); ++row)
+  {
+    const unsigned char* line = &steps[static_cast<size_t>(row) * width];
+    for (int column = std::max(x - reach, 0); column <= std::min(x + reach, width - 1); ++column)
+    {
+      contrast = std::max<int>(contrast, line[column]);
+    }
+  }
+  return contrast;
+}
+
+// The pixel differences that count: above the tolerance, and above what
+// an edge of both images masks. Returns how many there are.
 long PixelDifferences(const zebRGBImage& test,
                       const zebRGBImage& baseline,
                       std::vector<unsigned char>& differences)
 {
-  differences.assign(static_cast<size_t>(test.Width) * test.Height, 0);
+  const int width = test.Width, height = test.Height;
+  differences.assign(static_cast<size_t>(width) * height, 0);
+  std::vector<unsigned char> testSteps, baselineSteps;
   long differing = 0;
-  for (int y = 0; y < test.Height; ++y)
+  for (int y = 0; y < height; ++y)
   {
-    for (int x = 0; x < test.Width; ++x)
+    for (int x = 0; x < width; ++x)
     {
       // Most pixels match the other image's pixel at their place.
       if (ColourDistance(PixelAt(test, x, y), PixelAt(baseline, x, y)) <=
@@ -117,12 +161,24 @@ long PixelDifferences(const zebRGBImage& test,
       }
       const int difference =
         std::max(DistanceToOther(test, baseline, x, y), DistanceToOther(baseline, test, x, y));
-      if (difference > zebImageDifference::Tolerance)
+      if (difference <= zebImageDifference::Tolerance)
       {
-        differences[static_cast<size_t>(y) * test.Width + x] =
-          static_cast<unsigned char>(difference);
-        ++differing;
+        continue;
       }
+      if (testSteps.empty())
+      {
+        testSteps = EdgeSteps(test);
+        baselineSteps = EdgeSteps(baseline);
+      }
+      const int shared = std::min(EdgeContrast(testSteps, width, height, x, y),
+                                  EdgeContrast(baselineSteps, width, height, x, y));
+      if (difference <=
+          std::min(zebImageDifference::Masking * shared, zebImageDifference::MaskingLimit))
+      {
+        continue;
+      }
+      differences[static_cast<size_t>(y) * width + x] = static_cast<unsigned char>(difference);
+      ++differing;
     }
   }
   return differing;
@@ -168,7 +224,23 @@ void FindWorstRegion(zebImageComparison& comparison, int width, int height)
       }
     }
   }
-  comparison.Error = w > 0 && h > 0 ? static_cast<double>(worst) / (w * h) : 0.0;
+  comparison.RegionError = w > 0 && h > 0 ? static_cast<double>(worst) / (w * h) : 0.0;
+}
+
+// Sums the cost of the pixels off by FaintDifference or more over the
+// whole image.
+void SumSpecks(zebImageComparison& comparison)
+{
+  uint64_t sum = 0;
+  for (unsigned char difference : comparison.PixelDifferences)
+  {
+    if (difference >= zebImageDifference::FaintDifference)
+    {
+      sum += zebImageDifference::PixelCost(difference);
+      ++comparison.FarPixels;
+    }
+  }
+  comparison.SpeckError = static_cast<double>(sum) / zebImageDifference::SpeckArea;
 }
 }
 
@@ -178,9 +250,10 @@ int zebImageDifference::PixelCost(int difference)
   {
     return 0;
   }
+  const int size = difference >= PatternDifference ? 2 * difference : difference;
   const int ramp =
     StrongCost * (difference - FaintDifference) / (StrongDifference - FaintDifference);
-  return std::max(difference, std::min(ramp, StrongCost));
+  return std::min(std::max(size, ramp), StrongCost);
 }
 
 zebImageComparison zebImageDifference::Compare(const zebRGBImage& test, const zebRGBImage& baseline)
@@ -190,5 +263,7 @@ zebImageComparison zebImageDifference::Compare(const zebRGBImage& test, const ze
   comparison.RegionHeight = std::min(RegionSize, test.Height);
   comparison.DifferingPixels = PixelDifferences(test, baseline, comparison.PixelDifferences);
   FindWorstRegion(comparison, test.Width, test.Height);
+  SumSpecks(comparison);
+  comparison.Error = std::max(comparison.RegionError, comparison.SpeckError);
   return comparison;
 }

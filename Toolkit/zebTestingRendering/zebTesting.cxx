@@ -9,7 +9,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -46,21 +48,31 @@ RegressionOptions ParseOptions(int argc, char* argv[])
   return options;
 }
 
-// "<directory>/<baseline name without .png><suffix>".
+// The baseline's path without ".png".
+std::string BaselineStem(const char* baseline)
+{
+  std::string stem = baseline;
+  const size_t length = stem.size();
+  if (length > 4 && stem.compare(length - 4, 4, ".png") == 0)
+  {
+    stem.erase(length - 4);
+  }
+  return stem;
+}
+
+// "<directory>/<baseline name without .png><suffix>"; the directory is made
+// when it does not exist (a failure to make it shows when writing there).
 std::string OutputPath(const RegressionOptions& options, const char* suffix)
 {
-  std::string name = options.Baseline;
+  std::string name = BaselineStem(options.Baseline);
   const size_t slash = name.find_last_of('/');
   if (slash != std::string::npos)
   {
     name.erase(0, slash + 1);
   }
-  const size_t length = name.size();
-  if (length > 4 && name.compare(length - 4, 4, ".png") == 0)
-  {
-    name.erase(length - 4);
-  }
   std::string directory = options.TemporaryDirectory;
+  std::error_code ignored;
+  std::filesystem::create_directories(directory, ignored);
   if (!directory.empty() && directory.back() != '/')
   {
     directory += '/';
@@ -68,20 +80,24 @@ std::string OutputPath(const RegressionOptions& options, const char* suffix)
   return directory + name + suffix;
 }
 
-// A file CTest attaches to the test's results; name null prints nothing.
-void PrintMeasurementFile(const char* name, const char* path)
+// A file CTest attaches to the test's results.
+void PrintMeasurementFile(const char* name, const std::string& path)
 {
-  if (name)
-  {
-    printf("<CTestMeasurementFile type=\"image/png\" name=\"%s\">%s</CTestMeasurementFile>\n",
-           name,
-           path);
-    fflush(stdout);
-  }
+  printf("<CTestMeasurementFile type=\"image/png\" name=\"%s\">%s</CTestMeasurementFile>\n",
+         name,
+         path.c_str());
+  fflush(stdout);
+}
+
+void PrintImageError(double error)
+{
+  printf("<CTestMeasurement type=\"numeric/double\" name=\"ImageError\">%g</CTestMeasurement>\n",
+         error);
+  fflush(stdout);
 }
 
 // Writes image to path and prints where, with the CTest measurement tag of
-// the given name when it was written.
+// the given name when it was written (none for a null name).
 void WriteFailureImage(const std::string& path,
                        const zebRGBImage& image,
                        const char* what,
@@ -95,75 +111,171 @@ void WriteFailureImage(const std::string& path,
     return;
   }
   fprintf(stderr, "zebTesting: %s image written to %s\n", what, path.c_str());
-  PrintMeasurementFile(measurement, path.c_str());
+  if (measurement)
+  {
+    PrintMeasurementFile(measurement, path);
+  }
 }
 
-// The images of a comparison that failed: test, difference and side by side.
-void WriteComparisonImages(const RegressionOptions& options,
-                           const zebRGBImage& test,
-                           const zebRGBImage& baseline,
-                           const zebImageComparison& comparison)
+// A baseline read and compared with the test image, or the one line that
+// says why it could not be.
+struct BaselineMatch
 {
+  std::string Path;
+  zebRGBImage Image;
+  zebImageComparison Comparison;
+  std::string Problem;
+};
+
+BaselineMatch CompareWithBaseline(const std::string& path, const zebRGBImage& test)
+{
+  BaselineMatch match;
+  match.Path = path;
+  std::string error;
+  char problem[1024];
+  if (!zebPNGImage::Read(path, match.Image, error))
+  {
+    snprintf(problem,
+             sizeof(problem),
+             "cannot read the baseline image %s: %s",
+             path.c_str(),
+             error.c_str());
+    match.Problem = problem;
+  }
+  else if (match.Image.TranslucentPixels > 0)
+  {
+    snprintf(problem,
+             sizeof(problem),
+             "the baseline image %s has %ld pixels that are not opaque (alpha below 255), but a "
+             "rendering is opaque",
+             path.c_str(),
+             match.Image.TranslucentPixels);
+    match.Problem = problem;
+  }
+  else if (match.Image.Width != test.Width || match.Image.Height != test.Height)
+  {
+    snprintf(problem,
+             sizeof(problem),
+             "the image is %d by %d pixels but the baseline %s is %d by %d",
+             test.Width,
+             test.Height,
+             path.c_str(),
+             match.Image.Width,
+             match.Image.Height);
+    match.Problem = problem;
+  }
+  else
+  {
+    match.Comparison = zebImageDifference::Compare(test, match.Image);
+  }
+  return match;
+}
+
+// The baseline named, then those of its alternatives that exist.
+std::vector<std::string> BaselinePaths(const char* baseline)
+{
+  std::vector<std::string> paths = { baseline };
+  const std::string stem = BaselineStem(baseline);
+  for (char number = '1'; number <= '9'; ++number)
+  {
+    const std::string alternative = stem + "_" + number + ".png";
+    std::error_code ignored;
+    if (std::filesystem::exists(alternative, ignored))
+    {
+      paths.push_back(alternative);
+    }
+  }
+  return paths;
+}
+
+// The failure against the closest baseline: its error, where, and the images.
+void ReportDifference(const RegressionOptions& options,
+                      const zebRGBImage& test,
+                      const BaselineMatch& closest,
+                      size_t baselines,
+                      double threshold)
+{
+  const zebImageComparison& comparison = closest.Comparison;
+  char where[256];
+  if (comparison.RegionError >= comparison.SpeckError)
+  {
+    snprintf(where,
+             sizeof(where),
+             "the mean pixel cost in the %d by %d region at x %d, y %d (from the top left)",
+             comparison.RegionWidth,
+             comparison.RegionHeight,
+             comparison.RegionX,
+             comparison.RegionY);
+  }
+  else
+  {
+    snprintf(where,
+             sizeof(where),
+             "the cost of %ld pixels off by %d levels or more over the whole image",
+             comparison.FarPixels,
+             zebImageDifference::FaintDifference);
+  }
+  fprintf(stderr,
+          "zebTesting: image error %g exceeds the threshold %g against %s%s: %s; %ld pixels "
+          "differ by more than %d levels\n",
+          comparison.Error,
+          threshold,
+          closest.Path.c_str(),
+          baselines > 1 ? " (the closest baseline)" : "",
+          where,
+          comparison.DifferingPixels,
+          zebImageDifference::Tolerance);
+  PrintImageError(comparison.Error);
   const zebRGBImage difference = zebDifferenceImages::HeatMap(test, comparison);
   WriteFailureImage(OutputPath(options, "-test.png"), test, "test", "TestImage");
   WriteFailureImage(OutputPath(options, "-diff.png"), difference, "difference", "DifferenceImage");
   WriteFailureImage(OutputPath(options, "-compare.png"),
-                    zebDifferenceImages::SideBySide(baseline, test, difference),
+                    zebDifferenceImages::SideBySide(closest.Image, test, difference),
                     "side-by-side (baseline, test, difference)",
                     nullptr);
+  PrintMeasurementFile("ValidImage", closest.Path);
 }
 
-// FAILED or PASSED; on failure the images are written and their paths and
-// the error printed.
-int CompareWithBaseline(const RegressionOptions& options, const zebRGBImage& test, double threshold)
+// PASSED when the image matches a baseline, else FAILED with the reason
+// printed and the images written.
+int CompareWithBaselines(const RegressionOptions& options,
+                         const zebRGBImage& test,
+                         double threshold)
 {
-  zebRGBImage baseline;
-  std::string error;
-  if (!zebPNGImage::Read(options.Baseline, baseline, error))
+  const std::vector<std::string> paths = BaselinePaths(options.Baseline);
+  std::vector<std::string> problems;
+  BaselineMatch closest;
+  bool compared = false;
+  for (const std::string& path : paths)
   {
-    fprintf(stderr,
-            "zebTesting: cannot read the baseline image %s: %s\n",
-            options.Baseline,
-            error.c_str());
-    WriteFailureImage(OutputPath(options, "-test.png"), test, "test", "TestImage");
-    return zebTesting::FAILED;
+    BaselineMatch match = CompareWithBaseline(path, test);
+    if (!match.Problem.empty())
+    {
+      problems.push_back(match.Problem);
+    }
+    else if (!compared || match.Comparison.Error < closest.Comparison.Error)
+    {
+      closest = std::move(match);
+      compared = true;
+    }
   }
-  if (baseline.Width != test.Width || baseline.Height != test.Height)
+  if (compared && closest.Comparison.Error <= threshold)
   {
-    fprintf(stderr,
-            "zebTesting: the image is %d by %d pixels but the baseline %s is %d by %d\n",
-            test.Width,
-            test.Height,
-            options.Baseline,
-            baseline.Width,
-            baseline.Height);
-    WriteFailureImage(OutputPath(options, "-test.png"), test, "test", "TestImage");
-    PrintMeasurementFile("ValidImage", options.Baseline);
-    return zebTesting::FAILED;
-  }
-  const zebImageComparison comparison = zebImageDifference::Compare(test, baseline);
-  if (comparison.Error <= threshold)
-  {
+    PrintImageError(closest.Comparison.Error);
     return zebTesting::PASSED;
   }
-  fprintf(stderr,
-          "zebTesting: image error %g exceeds the threshold %g against %s: the mean pixel cost "
-          "in the %d by %d region at x %d, y %d (from the top left); %ld pixels differ by more "
-          "than %d levels\n",
-          comparison.Error,
-          threshold,
-          options.Baseline,
-          comparison.RegionWidth,
-          comparison.RegionHeight,
-          comparison.RegionX,
-          comparison.RegionY,
-          comparison.DifferingPixels,
-          zebImageDifference::Tolerance);
-  printf("<CTestMeasurement type=\"numeric/double\" name=\"ImageError\">%g</CTestMeasurement>\n",
-         comparison.Error);
-  fflush(stdout);
-  WriteComparisonImages(options, test, baseline, comparison);
-  PrintMeasurementFile("ValidImage", options.Baseline);
+  for (const std::string& problem : problems)
+  {
+    fprintf(stderr, "zebTesting: %s\n", problem.c_str());
+  }
+  if (compared)
+  {
+    ReportDifference(options, test, closest, paths.size(), threshold);
+  }
+  else
+  {
+    WriteFailureImage(OutputPath(options, "-test.png"), test, "test", "TestImage");
+  }
   return zebTesting::FAILED;
 }
 }
@@ -190,5 +302,5 @@ int zebTesting::Test(int argc, char* argv[], zebRenderWindow* window, double thr
   }
   test.Width = window->GetWidth();
   test.Height = window->GetHeight();
-  return CompareWithBaseline(options, test, threshold) == PASSED ? satisfied : FAILED;
+  return CompareWithBaselines(options, test, threshold) == PASSED ? satisfied : FAILED;
 }
