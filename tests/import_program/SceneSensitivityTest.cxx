@@ -1,6 +1,7 @@
 // The verdict of TestVRMLNormals on changed copies of the bundled wine glass
-// scene, against the committed baseline: every change a person sees at once
-// fails, and every copy that draws the same picture passes.
+// scene and of its baseline: every change a person sees at once fails, and
+// every copy that draws the same picture passes, as does the scene drawn
+// from a view moved by a fraction of a pixel or by another renderer.
 #include "RunProcess.h"
 
 #include <zebPNGImage.h>
@@ -23,6 +24,7 @@ struct SceneCase
 {
   const char* What;
   std::string Text;
+  std::string Baseline = ::Baseline;
 };
 
 // Runs TestVRMLNormals on the scene text against baseline, in a fresh data
@@ -177,6 +179,53 @@ std::string ShiftedBaseline(int dx, int dy)
   return path;
 }
 
+// The baseline with every pixel where change(x, y, pixel) holds made
+// brighter by amount levels in each channel (darker when negative).
+template<typename Change>
+std::string ChangedBaseline(int amount, Change change)
+{
+  zebRGBImage image;
+  std::string error;
+  EXPECT_TRUE(zebPNGImage::Read(Baseline, image, error)) << error;
+  const zebRGBImage original = image;
+  for (int y = 0; y < image.Height; ++y)
+  {
+    for (int x = 0; x < image.Width; ++x)
+    {
+      unsigned char* pixel = &image.Pixels[(y * image.Width + x) * 3];
+      if (change(x, y, pixel))
+      {
+        for (int c = 0; c < 3; ++c)
+        {
+          pixel[c] = static_cast<unsigned char>(std::min(std::max(pixel[c] + amount, 0), 255));
+        }
+      }
+    }
+  }
+  const std::string path = MakeTempDirectory() + "/Changed.png";
+  EXPECT_TRUE(zebPNGImage::Write(path, image, error)) << error;
+  return path;
+}
+
+// The glass: the baseline's pixels more than 8 levels from the background
+// (the top-left pixel's colour).
+bool OnGlass(const unsigned char* pixel)
+{
+  static const unsigned char background[3] = { 26, 51, 102 };
+  int distance = 0;
+  for (int c = 0; c < 3; ++c)
+  {
+    distance = std::max(distance, std::abs(pixel[c] - background[c]));
+  }
+  return distance > 8;
+}
+
+// A 50 by 40 patch of the wine.
+bool InWine(int x, int y)
+{
+  return x >= 174 && x < 224 && y >= 144 && y < 184;
+}
+
 // The scene as tests/data/MakeWineGlass writes it with the given options.
 std::string MadeScene(const std::vector<std::string>& options)
 {
@@ -193,6 +242,20 @@ bool Exists(const std::string& path)
   return stat(path.c_str(), &status) == 0;
 }
 
+// A passing check prints its error, and nothing else.
+void ExpectPassedWithItsError(const char* what, const ProcessResult& r)
+{
+  EXPECT_EQ(r.exitStatus, 0) << what << "\n" << r.err;
+  EXPECT_EQ(r.err, "") << what;
+  const std::string error = ImageError(r.out);
+  EXPECT_EQ(r.out,
+            "<CTestMeasurement type=\"numeric/double\" name=\"ImageError\">" + error +
+              "</CTestMeasurement>\n")
+    << what;
+  EXPECT_LE(atof(error.c_str()), 10.0) << what;
+  printf("%s: image error %s\n", what, error.c_str());
+}
+
 void ExpectPassesWritingNothing(const char* what,
                                 const std::string& text,
                                 const std::string& baseline = Baseline)
@@ -200,8 +263,7 @@ void ExpectPassesWritingNothing(const char* what,
   std::string directory;
   ProcessResult r = RunOnScene(text, baseline, &directory);
   const std::string name = baseline == Baseline ? "TestVRMLNormals" : "Shifted";
-  EXPECT_EQ(r.exitStatus, 0) << what << "\n" << r.err;
-  EXPECT_EQ(r.out + r.err, "") << what;
+  ExpectPassedWithItsError(what, r);
   EXPECT_FALSE(Exists(directory + "/" + name + "-test.png")) << what;
 }
 }
@@ -233,14 +295,35 @@ TEST(SceneSensitivity, VisibleChangesFail)
     { "wine missing", WithoutWine(Scene) },
     { "a seam a pixel wide across the glass and the wine", MadeScene({ "--seam" }) },
     { "a crack a pixel wide down the glass and the wine", MadeScene({ "--crack" }) },
+    { "42 specks 100 levels brighter over the glass",
+      Scene,
+      ChangedBaseline(100,
+                      [](int x, int y, const unsigned char* pixel)
+                      { return OnGlass(pixel) && (x * 7919 + y * 104729) % 650 == 0; }) },
+    { "a dot 100 levels brighter every 9th pixel of every 9th row of the glass",
+      Scene,
+      ChangedBaseline(100,
+                      [](int x, int y, const unsigned char* pixel)
+                      { return OnGlass(pixel) && x % 9 == 0 && y % 9 == 0; }) },
+    { "diagonal stripes 2 px wide, every other one 15 levels darker, over the wine",
+      Scene,
+      ChangedBaseline(-15,
+                      [](int x, int y, const unsigned char*)
+                      { return InWine(x, y) && (x + y) / 2 % 2 == 0; }) },
+    { "checks 2 px wide, every other one 12 levels brighter, over the wine",
+      Scene,
+      ChangedBaseline(12,
+                      [](int x, int y, const unsigned char*)
+                      { return InWine(x, y) && (x / 2 + y / 2) % 2 == 0; }) },
   };
   for (const SceneCase& c : cases)
   {
     std::string directory;
-    ProcessResult r = RunOnScene(c.Text, Baseline, &directory);
+    ProcessResult r = RunOnScene(c.Text, c.Baseline, &directory);
     EXPECT_EQ(r.exitStatus, 1) << c.What << "\n" << r.err;
     EXPECT_NE(ImageError(r.out), "") << c.What << "\n" << r.out;
-    EXPECT_TRUE(Exists(directory + "/TestVRMLNormals-diff.png")) << c.What;
+    const std::string name = c.Baseline == Baseline ? "TestVRMLNormals" : "Changed";
+    EXPECT_TRUE(Exists(directory + "/" + name + "-diff.png")) << c.What;
     printf("%s: image error %s\n", c.What, ImageError(r.out).c_str());
   }
 }
@@ -260,4 +343,44 @@ TEST(SceneSensitivity, BaselineShiftedByOnePixelPasses)
   ExpectPassesWritingNothing("baseline one pixel right", Scene, ShiftedBaseline(1, 0));
   ExpectPassesWritingNothing("baseline one pixel up", Scene, ShiftedBaseline(0, -1));
   ExpectPassesWritingNothing("baseline one pixel down and left", Scene, ShiftedBaseline(-1, 1));
+}
+
+// The scene drawn from a view moved by a fraction of a pixel, by Mesa's
+// other software rasteriser, or with several samples per pixel: thin rims
+// and highlights lie across pixels differently, and the picture is the same.
+TEST(SceneSensitivity, TheSceneFromAMovedViewOrAnotherRendererPasses)
+{
+  const std::string scene = DataRoot + "/Data/WineGlass.wrl";
+  const char* const llvmpipe = "ZEB_OPENGL_DRIVER=llvmpipe";
+  const char* const softpipe = "ZEB_OPENGL_DRIVER=softpipe";
+  const char* const oneSample = "ZEB_OPENGL_SAMPLES=1";
+  const char* const fourSamples = "ZEB_OPENGL_SAMPLES=4";
+  const struct
+  {
+    const char* What;
+    const char* Right;  // pixels the scene moves right and up
+    const char* Up;
+    const char* Driver;
+    const char* Samples;
+  } cases[] = {
+    { "view moved half a pixel up", "0", "0.5", llvmpipe, oneSample },
+    { "view moved half a pixel right", "0.5", "0", llvmpipe, oneSample },
+    { "view moved half a pixel left and down", "-0.5", "-0.5", llvmpipe, oneSample },
+    { "view moved by (0.3, -0.7) pixels", "0.3", "-0.7", llvmpipe, oneSample },
+    { "view moved by a twentieth of a pixel", "0.05", "-0.05", llvmpipe, oneSample },
+    { "view moved a pixel right and up", "1", "1", llvmpipe, oneSample },
+    { "softpipe", "0", "0", softpipe, oneSample },
+    { "softpipe, view moved by (0.25, 0.75) pixels", "0.25", "0.75", softpipe, oneSample },
+    { "4 samples per pixel", "0", "0", llvmpipe, fourSamples },
+    { "4 samples per pixel, view moved half a pixel down", "0", "-0.5", llvmpipe, fourSamples },
+  };
+  for (const auto& c : cases)
+  {
+    const std::string directory = MakeTempDirectory();
+    ProcessOptions options;
+    options.setEnv = { c.Driver, c.Samples };
+    const ProcessResult r = RunProcess(
+      { IMPORT_PROGRAM_PROBE, scene, c.Right, c.Up, "-V", Baseline, "-T", directory }, options);
+    ExpectPassedWithItsError(c.What, r);
+  }
 }
