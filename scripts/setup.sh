@@ -10,7 +10,7 @@ packages=(
   tcl8.6 tcl-dev python3 python3-dev
   libexodusii-dev libnetcdf-dev libpng-dev
   libegl-dev libopengl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri
-  libx11-dev xvfb xdotool x11-apps
+  libx11-dev xvfb xdotool x11-apps butteraugli
   g++-mingw-w64-x86-64-posix wine64 g++-aarch64-linux-gnu qemu-user googletest
 )
 
