@@ -5,7 +5,8 @@
 #   bin/                 zebWrapTclInit, zebWrapPythonInit
 #   <libdir>/            lib<module>-ob4.3.so, libzebTestDriver.a, libzebTestDriverMain.a,
 #                        libzebPython.a (<libdir> is lib/<multiarch triplet> on Debian)
-#   <libdir>/zebCommonCoreTcl/pkgIndex.tcl   the core Tcl package's index
+#   <tcldir>/zebCommonCoreTcl/pkgIndex.tcl   the core Tcl package's index
+#                        (<tcldir> is lib/tcltk/<multiarch triplet> on Debian)
 #   include/zeb-4.3/     the modules' headers, the driver's registry header, the
 #                        start-up registrations, the Tcl and Python glue headers
 #   <libdir>/cmake/Zeb/  ZebConfig.cmake and its version file, ZebTargets*.cmake,
@@ -46,10 +47,9 @@ foreach(target zebTestDriver zebTestToolkit ${python_glue})
   install(FILES ${headers} DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
 endforeach()
 
-# The core Tcl package's index, beside the library it loads.
+# The core Tcl package's index, where tclsh looks for packages.
 if(TARGET zebCommonCoreTcl)
-  get_target_property(core_package_index zebCommonCoreTcl ZEB_TCL_PACKAGE_INDEX)
-  install(FILES ${core_package_index} DESTINATION ${CMAKE_INSTALL_LIBDIR}/zebCommonCoreTcl)
+  zeb_install_tcl_package_index(zebCommonCoreTcl ${ZEB_INSTALL_TCLDIR} ${CMAKE_INSTALL_LIBDIR})
 endif()
 
 # The package: targets in the Zeb:: namespace, the functions, the template;
@@ -77,6 +77,8 @@ install(FILES
   ${CMAKE_CURRENT_LIST_DIR}/ZebInstallModule.cmake
   ${CMAKE_CURRENT_LIST_DIR}/ZebWrapPython.cmake
   ${CMAKE_CURRENT_LIST_DIR}/ZebWrapTcl.cmake
+  ${CMAKE_CURRENT_LIST_DIR}/ZebWrapList.cmake
+  ${CMAKE_CURRENT_LIST_DIR}/ZebWrapCheck.cmake
   ${ZEB_TEST_REGISTRY_TEMPLATE}
   ${ZEB_TEST_STARTUP_TEMPLATE}
   DESTINATION ${ZEB_INSTALL_CMAKEDIR})

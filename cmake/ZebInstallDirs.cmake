@@ -1,6 +1,8 @@
 # Where the install puts the kit, in the GNU layout under the prefix: the
 # libraries in the multiarch folder where the system has one (Debian's
-# lib/<triplet>, for the .deb and every other install alike), the toolkit's
+# lib/<triplet>, for the .deb and every other install alike), the core Tcl
+# package's index where Debian's tclsh looks for packages of that
+# architecture (lib/tcltk/<triplet>), the toolkit's
 # headers in one folder named after the toolkit and its version, the CMake
 # package beside the libraries. The version is the project's.
 if(CMAKE_LIBRARY_ARCHITECTURE AND NOT DEFINED CACHE{CMAKE_INSTALL_LIBDIR})
@@ -13,3 +15,8 @@ set(ZEB_MAJOR_MINOR ${ZebTesting_VERSION_MAJOR}.${ZebTesting_VERSION_MINOR})
 set(ZEB_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/zeb-${ZEB_MAJOR_MINOR})
 set(ZEB_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/Zeb)
 set(ZEB_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/zeb)
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  set(ZEB_INSTALL_TCLDIR lib/tcltk/${CMAKE_LIBRARY_ARCHITECTURE})
+else()
+  set(ZEB_INSTALL_TCLDIR ${CMAKE_INSTALL_LIBDIR})
+endif()

@@ -10,6 +10,11 @@ include(ZebInstallDirs)
 
 function(zeb_toolkit_library module)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  if(ARG_UNPARSED_ARGUMENTS)
+    list(JOIN ARG_UNPARSED_ARGUMENTS " " unplaced)
+    message(FATAL_ERROR "zeb_toolkit_library(${module}): cannot place the arguments "
+      "${unplaced}: its keywords are SOURCES and LIBRARIES")
+  endif()
   add_library(${module} SHARED ${ARG_SOURCES})
   add_library(Zeb::${module} ALIAS ${module})
   set_target_properties(${module} PROPERTIES OUTPUT_NAME ${module}-ob${ZEB_MAJOR_MINOR}

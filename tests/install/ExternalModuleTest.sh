@@ -67,6 +67,11 @@ kit=$work/moved/zeb
 config=$(find "$kit" -path "*/cmake/Zeb/ZebConfig.cmake")
 lib=${config#"$kit/"}
 lib=${lib%/cmake/Zeb/ZebConfig.cmake}
+# The Tcl packages' folder: lib/tcltk/<multiarch triplet>, or the library folder.
+tcl=$lib
+if [ "$lib" != lib ]; then
+  tcl=lib/tcltk/${lib#lib/}
+fi
 
 source "$(dirname "$0")/$case.sh"
 
