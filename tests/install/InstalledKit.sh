@@ -16,7 +16,8 @@ for file in bin/zebWrapTclInit bin/zebWrapPythonInit $lib/libzebCommonCore-ob4.3
   $lib/cmake/Zeb/ZebConfigVersion.cmake $lib/cmake/Zeb/ZebTargets.cmake \
   $lib/cmake/Zeb/ZebInstallModule.cmake $lib/cmake/Zeb/TestRegistry.cxx.in \
   $lib/cmake/Zeb/TestStartup.h.in $lib/cmake/Zeb/ZebWrapList.cmake $lib/cmake/Zeb/ZebWrapCheck.cmake \
-  share/doc/zeb/README.md share/doc/zeb/copyright; do
+  share/doc/libzeb-dev/README.md share/doc/libzeb-dev/copyright share/doc/libzeb-dev/changelog.gz \
+  share/doc/libzeb-ob4.3/copyright share/doc/libzeb-ob4.3/changelog.gz; do
   [ -f "$kit/$file" ] || fail "$file is not installed"
 done
 

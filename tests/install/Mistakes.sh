@@ -150,6 +150,10 @@ mistake testing-off             example  build     passes-without "example_tests
 mistake relative-python-folder  example  install   passes \
   "Installing: @PREFIX@/lib/python3/dist-packages/zebExamplePython" \
   -DZEB_INSTALL_PYTHONDIR=lib/python3/dist-packages
+mistake system-python-folder    example  install   passes \
+  "Installing: @PREFIX@/lib/python3/dist-packages/zebExamplePython" -DCMAKE_INSTALL_PREFIX=/usr
+mistake system-tcl-folder       example  install   passes \
+  "Installing: @PREFIX@/$tcl/zebExampleTcl/pkgIndex.tcl" -DCMAKE_INSTALL_PREFIX=/usr
 mistake keyword-as-header       example  configure fails \
   "zeb_install_module: the header HEADER_DESTINATION does not exist" \
   --edit "sed -i 's/HEADERS zebExampleCounter.h/& HEADER_DESTINATION include\/zeb/' CMakeLists.txt"
