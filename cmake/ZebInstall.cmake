@@ -94,7 +94,8 @@ install(FILES
 # changelog, compressed as Debian's policy wants (when gzip is at hand). The
 # changelog's latest entry is this version's.
 if(TARGET zebPython)
-  set(ZEB_KIT_PYTHON "Python ${ZEB_KIT_PYTHON_VERSION} (in Debian, python${ZEB_KIT_PYTHON_VERSION}-dev)")
+  set(ZEB_KIT_PYTHON
+    "Python ${ZEB_KIT_PYTHON_VERSION} (in Debian, python${ZEB_KIT_PYTHON_VERSION}-dev)")
 else()
   set(ZEB_KIT_PYTHON "none, as this kit was built without Python and lacks the component")
 endif()
@@ -121,14 +122,19 @@ foreach(component runtime development)
 endforeach()
 
 # cpack: a .tar.gz of the whole install (one top folder, usable wherever it is
-# unpacked), and through the External generator the Debian packages of its two
-# components (ZebDebianPackages.cmake says how they are made).
+# unpacked), and in a native build on Debian, through the External generator,
+# the Debian packages of its two components (ZebDebianPackages.cmake says how
+# they are made).
 set(CPACK_PACKAGE_NAME zeb)
 set(CPACK_PACKAGE_VERSION ${ZEB_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
   "Zeb toolkit kit: wrapping generators, test driver, stand-in toolkit libraries")
 set(CPACK_PACKAGE_CONTACT "Zeb toolkit developers <zeb-dev@example.org>")
-set(CPACK_GENERATOR TGZ External)
+set(CPACK_GENERATOR TGZ)
+find_program(ZEB_DPKG_DEB dpkg-deb)
+if(ZEB_DPKG_DEB AND NOT CMAKE_CROSSCOMPILING)
+  list(APPEND CPACK_GENERATOR External)
+endif()
 set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/ZebDebianPackages.cmake)
 set(CPACK_ZEB_BUILD_DIR ${CMAKE_BINARY_DIR})
 set(CPACK_ZEB_CMAKE_COMMAND ${CMAKE_COMMAND})

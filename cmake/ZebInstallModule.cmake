@@ -27,7 +27,7 @@ include(GNUInstallDirs)
 # Declares the folder <variable>, relative to the install prefix, with its
 # default. A value given on the command line without a type stays relative
 # (cmake would otherwise make it absolute against the folder it started in).
-function(zeb_install_folder variable default description)
+function(zeb_declare_install_folder variable default description)
   if(NOT DEFINED CACHE{${variable}})
     set(${variable} ${default} CACHE PATH "${description}")
   else()
@@ -50,7 +50,7 @@ if(_zeb_system_install)
 else()
   set(_zeb_tcl_folder ${CMAKE_INSTALL_LIBDIR})
 endif()
-zeb_install_folder(ZEB_INSTALL_TCLDIR ${_zeb_tcl_folder}
+zeb_declare_install_folder(ZEB_INSTALL_TCLDIR ${_zeb_tcl_folder}
   "Where the Tcl packages' indexes are installed, relative to the install prefix")
 if(ZEB_PYTHON_WRAPPING)
   if(_zeb_system_install)
@@ -58,7 +58,7 @@ if(ZEB_PYTHON_WRAPPING)
   else()
     set(_zeb_python_folder lib/python${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}/site-packages)
   endif()
-  zeb_install_folder(ZEB_INSTALL_PYTHONDIR ${_zeb_python_folder}
+  zeb_declare_install_folder(ZEB_INSTALL_PYTHONDIR ${_zeb_python_folder}
     "Where the Python modules are installed, relative to the install prefix")
 endif()
 
