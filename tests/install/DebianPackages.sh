@@ -53,7 +53,7 @@ for package in libzeb-ob4.3 libzeb-dev; do
 done
 
 if [ -x "$LINTIAN" ]; then
-  lintian_errors=$("$LINTIAN" --no-tag-display-limit "$runtime" "$development" 2>&1 |
+  lintian_errors=$("$LINTIAN" --tag-display-limit 0 "$runtime" "$development" 2>&1 |
     grep "^E:" || true)
   [ -z "$lintian_errors" ] || fail "lintian: $lintian_errors"
 else
