@@ -6,6 +6,11 @@ add_custom_target(zeb_fuzzers)
 
 function(zeb_fuzz_target name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  if(ARG_UNPARSED_ARGUMENTS)
+    list(JOIN ARG_UNPARSED_ARGUMENTS " " unplaced)
+    message(FATAL_ERROR "zeb_fuzz_target(${name}): cannot place the arguments ${unplaced}: its "
+      "keywords are SOURCES and LIBRARIES")
+  endif()
   add_executable(fuzz_${name} ${ARG_SOURCES})
   target_include_directories(fuzz_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/fuzz)
   target_link_libraries(fuzz_${name} PRIVATE ${ARG_LIBRARIES})

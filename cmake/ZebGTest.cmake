@@ -24,6 +24,11 @@ include(ZebEmulator)
 
 function(zeb_gtest name)
   cmake_parse_arguments(ARG "LEAK_CHECKED" "TIMEOUT;TIMED" "SOURCES;LIBRARIES;PROGRAMS;DEFINITIONS" ${ARGN})
+  if(ARG_UNPARSED_ARGUMENTS)
+    list(JOIN ARG_UNPARSED_ARGUMENTS " " unplaced)
+    message(FATAL_ERROR "zeb_gtest(${name}): cannot place the arguments ${unplaced}: its "
+      "keywords are SOURCES, LIBRARIES, PROGRAMS, DEFINITIONS, LEAK_CHECKED, TIMEOUT and TIMED")
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})

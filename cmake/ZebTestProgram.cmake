@@ -30,7 +30,9 @@
 # runs to the tests it names; PROBE, for programs that only other tests start,
 # makes none. A program with runs needs testing enabled (enable_testing() in
 # the top-level CMakeLists.txt): without it ctest would find none of them, so
-# the configure stops and says so.
+# the configure stops and says so. With BUILD_TESTING set to OFF (CTest's
+# switch, which include(CTest) honours) there is no test program at all.
+# Arguments before the first keyword stop the configure.
 #
 # The registry and TestStartup.h are written from the driver's templates,
 # ZEB_TEST_REGISTRY_TEMPLATE and ZEB_TEST_STARTUP_TEMPLATE (the installed
@@ -46,6 +48,15 @@ endif()
 function(zeb_test_program program)
   cmake_parse_arguments(ARG "PROBE" "TIMEOUT"
     "TESTS;SOURCES;STARTUP;LIBRARIES;ARGUMENTS;RUN;LABELS;ENVIRONMENT" ${ARGN})
+  if(ARG_UNPARSED_ARGUMENTS)
+    list(JOIN ARG_UNPARSED_ARGUMENTS " " unplaced)
+    message(FATAL_ERROR "zeb_test_program(${program}): cannot place the arguments ${unplaced}: "
+      "its keywords are TESTS, SOURCES, STARTUP, LIBRARIES, ARGUMENTS, LABELS, TIMEOUT, "
+      "ENVIRONMENT, RUN and PROBE")
+  endif()
+  if(DEFINED BUILD_TESTING AND NOT BUILD_TESTING)
+    return()
+  endif()
   if(NOT ARG_TESTS)
     message(FATAL_ERROR "zeb_test_program(${program}): no TESTS given")
   endif()

@@ -1,20 +1,5 @@
 # Python wrapping of toolkit libraries.
 #
-# The wrapped modules are built for the Python 3 that the project found
-# before (find_package(Python3) with Interpreter and Development.Module; the
-# project chooses it, e.g. with Python3_EXECUTABLE), or else the one
-# find_package(Python3) finds here. libpython of the same version is needed
-# too, for the link check below.
-if(NOT TARGET Python3::Module)
-  find_package(Python3 REQUIRED COMPONENTS Interpreter Development.Module)
-endif()
-find_package(Python3 ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR} EXACT REQUIRED
-  COMPONENTS Interpreter Development.Module Development.Embed)
-
-# Where zeb_install_module puts the Python modules, relative to the prefix.
-set(ZEB_INSTALL_PYTHONDIR lib/python${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}/site-packages
-  CACHE PATH "Where the Python modules are installed, relative to the install prefix")
-
 # zeb_wrap_python_init(<module target> <list file>)
 #
 # Runs zebWrapPythonInit (Zeb::zebWrapPythonInit, the tree's own or the
@@ -30,8 +15,43 @@ set(ZEB_INSTALL_PYTHONDIR lib/python${Python3_VERSION_MAJOR}.${Python3_VERSION_M
 # its link cannot refuse undefined symbols. <module target>_link_check, a
 # library of the same objects linked against libpython with none allowed, is
 # built with the module (in "all"): a name in the list without its entry
-# fails the build, naming PyZEBAddFile_<name>.
+# fails the build, naming PyZEBAddFile_<name>. A list whose module name is
+# not the name Python imports the target's file under fails the build too,
+# and a file entry that the module defines but the list does not name gives
+# a warning (zeb_check_wrap_list).
+#
+# The function works where zeb_use_python_wrapping() ran, in the folder or a
+# parent (the installed package runs it for the component PythonWrapping,
+# this tree for ZEB_WITH_PYTHON); elsewhere it fails, naming the component to
+# add.
+include(${CMAKE_CURRENT_LIST_DIR}/ZebWrapList.cmake)
+
+# Finds the Python 3 that the wrapped modules are built for: the one the
+# project found before (find_package(Python3) with Interpreter and
+# Development.Module; the project chooses it, e.g. with Python3_EXECUTABLE),
+# or else the one find_package(Python3) finds here. libpython of the same
+# version is needed too, for the link check.
+macro(zeb_use_python_wrapping)
+  if(NOT TARGET Python3::Module)
+    find_package(Python3 REQUIRED COMPONENTS Interpreter Development.Module)
+  endif()
+  find_package(Python3 ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR} EXACT REQUIRED
+    COMPONENTS Interpreter Development.Module Development.Embed)
+  set(ZEB_PYTHON_WRAPPING ON)
+endmacro()
+
 function(zeb_wrap_python_init module list_file)
+  if(ARGN)
+    list(JOIN ARGN " " unplaced)
+    message(FATAL_ERROR "zeb_wrap_python_init(${module}): cannot place the arguments "
+      "${unplaced}: it takes the module target and its list file only (the list file "
+      "names the wrapped files)")
+  endif()
+  if(NOT ZEB_PYTHON_WRAPPING)
+    message(FATAL_ERROR "zeb_wrap_python_init(${module}): add PythonWrapping to the "
+      "COMPONENTS of find_package(Zeb) (in this folder or a parent) to wrap libraries for "
+      "Python")
+  endif()
   get_filename_component(list_path ${list_file} ABSOLUTE)
   set(init_file ${CMAKE_CURRENT_BINARY_DIR}/${module}Init.cxx)
   set(impl_file ${CMAKE_CURRENT_BINARY_DIR}/${module}InitImpl.cxx)
@@ -44,6 +64,7 @@ function(zeb_wrap_python_init module list_file)
   target_sources(${module} PRIVATE ${init_file} ${impl_file})
   target_link_libraries(${module} PRIVATE Zeb::zebPython)
   set_target_properties(${module} PROPERTIES CXX_VISIBILITY_PRESET hidden ZEB_PYTHON_MODULE ON)
+  zeb_check_wrap_list(${module} python ${list_path})
 
   if(NOT APPLE AND NOT WIN32)
     set(check ${module}_link_check)

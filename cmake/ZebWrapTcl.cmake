@@ -4,30 +4,47 @@
 # tree's own or the installed one) on the list file (relative to the current
 # source directory) to write <library>Init.cxx, compiles it into the library
 # and builds the library against Tcl 8.6 (ZebTcl::Tcl). The library must be a
-# shared library, which Tcl's load command opens directly.
+# shared library, which Tcl's load command opens directly. The package's name
+# and version are the list file's (its first token, and VERSION or the
+# toolkit's <major>.<minor>, ZEB_MAJOR_MINOR); zeb_install_tcl_package_index
+# installs its index.
 #
 # The library links with no undefined symbol allowed, so a name in the list
 # whose <name>_TclCreate is missing (or declared with another signature or C
-# linkage: see ZEB_TCL_CREATOR in zebTclUtil.h) fails the build, naming it.
+# linkage: see ZEB_TCL_CREATOR in zebTclUtil.h) fails the build, naming it. A
+# creator that the library defines but the list does not name gives a
+# warning (zeb_check_wrap_list).
 #
-# It also writes <library>/pkgIndex.tcl in the current binary directory: the
-# package's index as zeb_install_module installs it, in a folder of its own
-# beside the library, so that "package require <package>" finds it from an
-# auto_path holding that library folder. The package's name and version are
-# the list file's (its first token, and VERSION or the toolkit's
-# <major>.<minor>, ZEB_MAJOR_MINOR).
-find_package(TCL REQUIRED)
+# The function works where zeb_use_tcl_wrapping() ran, in the folder or a
+# parent (the installed package runs it for the component TclWrapping, this
+# tree for ZEB_WITH_TCL); elsewhere it fails, naming the component to add.
+include(${CMAKE_CURRENT_LIST_DIR}/ZebWrapList.cmake)
 
-# Tcl as a target, so that Tcl packages carry it in their usage requirements
-# and the installed ones find it again on the consumer's machine.
-if(NOT TARGET ZebTcl::Tcl)
-  add_library(ZebTcl::Tcl INTERFACE IMPORTED)
-  set_target_properties(ZebTcl::Tcl PROPERTIES
-    INTERFACE_INCLUDE_DIRECTORIES "${TCL_INCLUDE_PATH}"
-    INTERFACE_LINK_LIBRARIES "${TCL_LIBRARY}")
-endif()
+# Finds Tcl 8.6 and makes it the target ZebTcl::Tcl, so that Tcl packages
+# carry it in their usage requirements and the installed ones find it again
+# on the consumer's machine.
+macro(zeb_use_tcl_wrapping)
+  find_package(TCL REQUIRED)
+  if(NOT TARGET ZebTcl::Tcl)
+    add_library(ZebTcl::Tcl INTERFACE IMPORTED)
+    set_target_properties(ZebTcl::Tcl PROPERTIES
+      INTERFACE_INCLUDE_DIRECTORIES "${TCL_INCLUDE_PATH}"
+      INTERFACE_LINK_LIBRARIES "${TCL_LIBRARY}")
+  endif()
+  set(ZEB_TCL_WRAPPING ON)
+endmacro()
 
 function(zeb_wrap_tcl_init library list_file)
+  if(ARGN)
+    list(JOIN ARGN " " unplaced)
+    message(FATAL_ERROR "zeb_wrap_tcl_init(${library}): cannot place the arguments "
+      "${unplaced}: it takes the library and its list file only (the list file holds the "
+      "version)")
+  endif()
+  if(NOT ZEB_TCL_WRAPPING)
+    message(FATAL_ERROR "zeb_wrap_tcl_init(${library}): add TclWrapping to the COMPONENTS of "
+      "find_package(Zeb) (in this folder or a parent) to wrap libraries for Tcl")
+  endif()
   get_filename_component(list_path ${list_file} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
   set(init_source ${CMAKE_CURRENT_BINARY_DIR}/${library}Init.cxx)
   add_custom_command(
@@ -41,36 +58,36 @@ function(zeb_wrap_tcl_init library list_file)
   if(NOT APPLE AND NOT WIN32)
     target_link_options(${library} PRIVATE LINKER:--no-undefined)
   endif()
-  zeb_write_tcl_package_index(${library} ${list_path})
+
+  # The package's name and version, read with the generator's rules.
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list_path})
+  zeb_read_wrap_list(${list_path} list)
+  if(list_VERSION STREQUAL "")
+    set(list_VERSION ${ZEB_MAJOR_MINOR})
+  endif()
+  set_target_properties(${library} PROPERTIES
+    ZEB_TCL_PACKAGE ${list_NAME} ZEB_TCL_PACKAGE_VERSION ${list_VERSION})
+  zeb_check_wrap_list(${library} tcl ${list_path})
 endfunction()
 
-# Writes <library>/pkgIndex.tcl from the package name and version in the list
-# file, read with the generator's rules (tokens split at whitespace, VERSION
-# followed by its value, the last one counting).
-function(zeb_write_tcl_package_index library list_path)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list_path})
-  file(READ ${list_path} text)
-  string(ASCII 11 12 vertical_tab_form_feed)
-  string(REGEX MATCHALL "[^ \t\r\n${vertical_tab_form_feed}]+" tokens "${text}")
-  list(POP_FRONT tokens package)
-  set(version "")
-  set(keyword "")
-  foreach(token IN LISTS tokens)
-    if(keyword STREQUAL "VERSION")
-      set(version ${token})
-    endif()
-    if(keyword STREQUAL "" AND token MATCHES "^(COMMAND|VERSION)$")
-      set(keyword ${token})
-    else()
-      set(keyword "")
-    endif()
+# zeb_install_tcl_package_index(<library> <index folder> <library folder> [<install option>...])
+#
+# Installs the index of the Tcl package <library>, <index folder>/<library>/pkgIndex.tcl,
+# which loads the library from <library folder> (both relative to the
+# install prefix, or absolute), so that "package require <package>" finds it
+# once auto_path holds <index folder>. The options go to install(FILES), e.g.
+# COMPONENT <component>.
+function(zeb_install_tcl_package_index library index_folder library_folder)
+  get_target_property(package ${library} ZEB_TCL_PACKAGE)
+  get_target_property(version ${library} ZEB_TCL_PACKAGE_VERSION)
+  foreach(folder index_folder library_folder)
+    cmake_path(ABSOLUTE_PATH ${folder} BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX}
+      OUTPUT_VARIABLE ${folder}_path)
   endforeach()
-  if(version STREQUAL "")
-    set(version ${ZEB_MAJOR_MINOR})
-  endif()
+  file(RELATIVE_PATH to_library ${index_folder_path}/${library} ${library_folder_path})
   # Tcl's load derives the init procedure <Package>_Init from the name given.
-  file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${library}/pkgIndex.tcl CONTENT
-    "package ifneeded ${package} ${version} [list load [file join $dir .. $<TARGET_FILE_NAME:${library}>] ${package}]\n")
-  set_target_properties(${library} PROPERTIES
-    ZEB_TCL_PACKAGE_INDEX ${CMAKE_CURRENT_BINARY_DIR}/${library}/pkgIndex.tcl)
+  set(index ${CMAKE_CURRENT_BINARY_DIR}/${library}Index/pkgIndex.tcl)
+  file(GENERATE OUTPUT ${index} CONTENT "package ifneeded ${package} ${version} \
+[list load [file join $dir ${to_library} $<TARGET_FILE_NAME:${library}>] ${package}]\n")
+  install(FILES ${index} DESTINATION ${index_folder}/${library} ${ARGN})
 endfunction()

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang clang-format libclang-rt-14-dev libgtest-dev valgrind pkg-config
-  dpkg-dev
+  dpkg-dev lintian
   tcl8.6 tcl-dev python3 python3-dev
   libexodusii-dev libnetcdf-dev libpng-dev
   libegl-dev libopengl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri

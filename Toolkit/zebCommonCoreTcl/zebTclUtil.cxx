@@ -7,11 +7,25 @@
 #include <cstring>
 #include <vector>
 
+// The core package's init, generated from its list file.
+extern "C" int Zebcommoncoretcl_Init(Tcl_Interp* interp);
+
 namespace
 {
 zebTclInterpStruct* interpState(Tcl_Interp* interp)
 {
   return static_cast<zebTclInterpStruct*>(Tcl_GetAssocData(interp, "zeb", nullptr));
+}
+
+// The interpreter's state, after setting up the core package in it when no
+// package did so before (a list file without "COMMAND zebCommonCoreTcl").
+zebTclInterpStruct* coreState(Tcl_Interp* interp)
+{
+  if (!interpState(interp) && Zebcommoncoretcl_Init(interp) != TCL_OK)
+  {
+    return nullptr;
+  }
+  return interpState(interp);
 }
 
 std::string addressKey(const void* address)
@@ -140,10 +154,12 @@ void zebTclGenericDeleteObject(ClientData cd)
 
 int zebTclRegisterClass(Tcl_Interp* interp, const char* className)
 {
-  zebTclInterpStruct* info = interpState(interp);
+  zebTclInterpStruct* info = coreState(interp);
   if (!info)
   {
-    return fail(interp, std::string(className) + ": the zebCommonCoreTcl package is not set up");
+    return fail(interp,
+                std::string(className) + ": the zebCommonCoreTcl package could not be set up: " +
+                  Tcl_GetStringResult(interp));
   }
   char* ownName = new char[strlen(className) + 1];
   strcpy(ownName, className);

@@ -50,7 +50,9 @@ void zebTclGenericDeleteObject(ClientData cd);
 
 // What every <Class>_TclCreate does: registers the class command, which
 // makes named instances, enters the class in CommandLookup and appends the
-// class name to the Tcl list variable ::zebCreated.
+// class name to the Tcl list variable ::zebCreated. Sets up the core package
+// first when the interpreter has none. Gives TCL_OK, or TCL_ERROR with the
+// message in the interpreter's result.
 int zebTclRegisterClass(Tcl_Interp* interp, const char* className);
 
 // Defines the creator <name>_TclCreate that a package's generated init source

@@ -94,14 +94,16 @@ void writeInitBody(const TclInitList& list,
                    const std::vector<std::string>& commandPrefixes,
                    GeneratedOutput* out)
 {
+  // A package whose set-up or creators failed is not provided: the init
+  // returns the error, with the interpreter's message, to Tcl's load.
   for (const std::string& prefix : commandPrefixes)
   {
-    appendPieces(out, "  ", prefix, "_Init(interp);\n");
+    appendPieces(out, "  if (", prefix, "_Init(interp) != TCL_OK) return TCL_ERROR;\n");
   }
   appendPieces(out, "\n");
   for (std::string_view creator : list.creators)
   {
-    appendPieces(out, "  ", creator, "_TclCreate(interp);\n");
+    appendPieces(out, "  if (", creator, "_TclCreate(interp) != TCL_OK) return TCL_ERROR;\n");
   }
   appendPieces(out, "  char pkgName[]=\"", list.libName, "\";\n");
   if (!list.version.empty())

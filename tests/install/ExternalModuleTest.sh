@@ -3,7 +3,8 @@
 # into a temporary prefix, moves the prefix, then runs the checks of <case>
 # (InstalledKit.sh: the installed kit and the example module built, installed
 # and run against it; Mistakes.sh: the mistakes a module's developer can make
-# and a driver-only project). Removes everything it made.
+# and a driver-only project; DebianPackages.sh: the kit's Debian packages,
+# checked, unpacked and used). Removes everything it made.
 #
 #   ExternalModuleTest.sh <case> <build> <source> <generator> <settings.cmake>
 #                         <tclsh> <python3> [VAR=value...]
@@ -67,6 +68,11 @@ kit=$work/moved/zeb
 config=$(find "$kit" -path "*/cmake/Zeb/ZebConfig.cmake")
 lib=${config#"$kit/"}
 lib=${lib%/cmake/Zeb/ZebConfig.cmake}
+# The Tcl packages' folder: lib/tcltk/<multiarch triplet>, or the library folder.
+tcl=$lib
+if [ "$lib" != lib ]; then
+  tcl=lib/tcltk/${lib#lib/}
+fi
 
 source "$(dirname "$0")/$case.sh"
 

@@ -8,14 +8,16 @@
 # by -R fragment and with a wrong name.
 
 for file in bin/zebWrapTclInit bin/zebWrapPythonInit $lib/libzebCommonCore-ob4.3.so \
-  $lib/libzebCommonCoreTcl-ob4.3.so $lib/zebCommonCoreTcl/pkgIndex.tcl \
+  $lib/libzebCommonCoreTcl-ob4.3.so $tcl/zebCommonCoreTcl/pkgIndex.tcl \
   $lib/libzebTestDriver.a $lib/libzebTestDriverMain.a \
   $lib/libzebPython.a include/zeb-4.3/zebObjectBase.h include/zeb-4.3/TestRegistry.h \
   include/zeb-4.3/zebTestStartup.h include/zeb-4.3/zebTclUtil.h include/zeb-4.3/zebPython.h \
   include/zeb-4.3/zebVersion.h $lib/cmake/Zeb/ZebConfig.cmake \
   $lib/cmake/Zeb/ZebConfigVersion.cmake $lib/cmake/Zeb/ZebTargets.cmake \
   $lib/cmake/Zeb/ZebInstallModule.cmake $lib/cmake/Zeb/TestRegistry.cxx.in \
-  $lib/cmake/Zeb/TestStartup.h.in share/doc/zeb/README.md share/doc/zeb/copyright; do
+  $lib/cmake/Zeb/TestStartup.h.in $lib/cmake/Zeb/ZebWrapList.cmake $lib/cmake/Zeb/ZebWrapCheck.cmake \
+  share/doc/libzeb-dev/README.md share/doc/libzeb-dev/copyright share/doc/libzeb-dev/changelog.gz \
+  share/doc/libzeb-ob4.3/copyright share/doc/libzeb-ob4.3/changelog.gz; do
   [ -f "$kit/$file" ] || fail "$file is not installed"
 done
 
@@ -85,9 +87,10 @@ cached() {
   sed -n "s/^$1:[A-Z]*=//p" "$example/CMakeCache.txt"
 }
 module_lib=$module/$(cached CMAKE_INSTALL_LIBDIR)
+module_tcl=$module/$(cached ZEB_INSTALL_TCLDIR)
 module_python=$module/$(cached ZEB_INSTALL_PYTHONDIR)
 for file in "$module_lib/libzebExample.so" "$module_lib/libzebExampleTcl.so" \
-  "$module_lib/zebExampleTcl/pkgIndex.tcl" "$module/include/zebExampleCounter.h"; do
+  "$module_tcl/zebExampleTcl/pkgIndex.tcl" "$module/include/zebExampleCounter.h"; do
   [ -f "$file" ] || fail "the example did not install $file"
 done
 for generator_program in zebWrapTclInit zebWrapPythonInit; do
@@ -102,7 +105,7 @@ counter_printout() {
 # --- Its installed Tcl package, found through auto_path, and the kit's core
 # package, required on its own in a second interpreter.
 cat >"$work/check.tcl" <<TCL
-lappend auto_path $module_lib $kit/$lib
+lappend auto_path $module_tcl $kit/$tcl
 puts [package require zebExampleTcl]
 foreach loaded [info loaded] {
   if {[lindex \$loaded 1] eq "Zebexampletcl"} {
@@ -111,7 +114,7 @@ foreach loaded [info loaded] {
 }
 puts [package present zebCommonCoreTcl]
 set core [interp create]
-\$core eval [list lappend auto_path $kit/$lib]
+\$core eval [list lappend auto_path $kit/$tcl]
 puts [\$core eval {package require zebCommonCoreTcl}]
 puts [zebExampleCounter counter]
 puts [counter GetClassName]

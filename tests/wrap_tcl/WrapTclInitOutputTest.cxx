@@ -68,10 +68,10 @@ std::string Expected(const Expectation& e)
          "                    reinterpret_cast<zebTclCommandType>(zebCreateCommand),\n"
          "                    static_cast<ClientData *>(NULL), NULL);\n\n";
   for (const std::string& p : e.commandPrefixes)
-    s += "  " + p + "_Init(interp);\n";
+    s += "  if (" + p + "_Init(interp) != TCL_OK) return TCL_ERROR;\n";
   s += "\n";
   for (const std::string& c : e.creators)
-    s += "  " + c + "_TclCreate(interp);\n";
+    s += "  if (" + c + "_TclCreate(interp) != TCL_OK) return TCL_ERROR;\n";
   s += "  char pkgName[]=\"" + e.libName + "\";\n";
   if (e.version.empty())
     s += "  char pkgVers[]=ZEB_TCL_TO_STRING(ZEB_MAJOR_VERSION) \".\" "

@@ -139,12 +139,13 @@ void addInitBody(const Names& list, std::vector<std::string>& pieces)
 {
   for (const std::string& command : list.commands)
   {
-    pieces.push_back("  " + initPrefix(command) + "_Init(interp);\n");
+    pieces.push_back("  if (" + initPrefix(command) +
+                     "_Init(interp) != TCL_OK) return TCL_ERROR;\n");
   }
   pieces.push_back("\n");
   for (const std::string& creator : list.creators)
   {
-    pieces.push_back("  " + creator + "_TclCreate(interp);\n");
+    pieces.push_back("  if (" + creator + "_TclCreate(interp) != TCL_OK) return TCL_ERROR;\n");
   }
   pieces.push_back("  char pkgName[]=\"" + list.libName + "\";\n");
   if (list.version.empty())

@@ -63,11 +63,11 @@ int ZEB_EXPORT Zebcommoncoretcl_Init(Tcl_Interp *interp)
                     reinterpret_cast<zebTclCommandType>(zebCreateCommand),
                     static_cast<ClientData *>(NULL), NULL);
 
-  Zebsysteminfotcl_Init(interp);
-  Zebiolegacytcl_Init(interp);
+  if (Zebsysteminfotcl_Init(interp) != TCL_OK) return TCL_ERROR;
+  if (Zebiolegacytcl_Init(interp) != TCL_OK) return TCL_ERROR;
 
-  zebObject_TclCreate(interp);
-  zebStringArray_TclCreate(interp);
+  if (zebObject_TclCreate(interp) != TCL_OK) return TCL_ERROR;
+  if (zebStringArray_TclCreate(interp) != TCL_OK) return TCL_ERROR;
   char pkgName[]="ZEBcommonCORETCL";
   char pkgVers[]=ZEB_TCL_TO_STRING(4.3.2);
   Tcl_PkgProvide(interp, pkgName, pkgVers);
