@@ -79,6 +79,8 @@ TEST(VRMLReader, IndexedFaceSetSplitIntoFansWithFlatNormals)
 {
   zebVRMLScene scene = Read(Header + "# a comment\n" + Square());
   ASSERT_EQ(scene.Shapes.size(), 1u);
+  // A carriage return alone ends a line, and a comment, as a line feed does.
+  ASSERT_EQ(Read("#VRML V2.0 utf8\r# a comment\r" + Square()).Shapes.size(), 1u);
   const zebVRMLShape& s = scene.Shapes[0];
   EXPECT_EQ(s.Points.size(), 12u);
   EXPECT_EQ(s.Triangles, (std::vector<int>{ 0, 1, 2, 0, 2, 3 }));
@@ -469,6 +471,9 @@ TEST(VRMLReader, MalformedFilesGiveOneClearMessage)
   EXPECT_EQ(Refuse(Header + "Group { children [\n" + Square() + "]\n"),
             "line 2: '{' of Group is never closed");
   EXPECT_EQ(Refuse(Header + "Group { }\n}\n"), "line 3: expected a node but found '}'");
+  // Line ends of either kind, and both together, count once.
+  EXPECT_EQ(Refuse("#VRML V2.0 utf8\r\nGroup { }\r# }\r\nViewpoint { description \"\r\n\r\" }\n}"),
+            "line 7: expected a node but found '}'");
   EXPECT_EQ(Refuse(Header + "\nBackground { skyColor [ 0 0 1 } ]"),
             "line 3: unbalanced brackets: '}' closes '[' of line 3");
   EXPECT_EQ(Refuse(Header + "Foo { bar [ 1 2 3\n"), "line 2: '[' is never closed");
