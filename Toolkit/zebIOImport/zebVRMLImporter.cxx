@@ -103,6 +103,7 @@ void zebVRMLImporter::AddActors(zebRenderer* renderer)
     zebActor* actor = zebActor::New();
     actor->SetMesh(mesh);
     mesh->Delete();
+    actor->SetPlacements(std::vector<float>(shape.Placements.begin(), shape.Placements.end()));
     const double* diffuse = shape.DiffuseColor;
     const double* specular = shape.SpecularColor;
     actor->SetDiffuseColor(diffuse[0], diffuse[1], diffuse[2]);

@@ -153,12 +153,19 @@ TEST_F(OpenGLWindow, DiffuseSpecularAndTiltedNormals)
   ExpectNear(MiddleOf(facing), { 255, 128, 0 }, 2);
   facing->SetSpecularColor(0.0, 0.0, 1.0);
   ExpectNear(MiddleOf(facing), { 255, 128, 255 }, 2);
+  // Placed by a mirror, its front faces still face the light.
+  facing->SetPlacements({ -1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0 });
+  ExpectNear(MiddleOf(facing), { 255, 128, 255 }, 2);
   facing->Delete();
 
   // Normals tilted by 60 degrees see the headlight at half strength:
   // 0.8 * (0.1 + 0.9 * 0.5) = 0.44.
   zebActor* tilted = MakeTriangleActor(0.0, 60.0);
   ExpectNear(MiddleOf(tilted), { 112, 112, 112 }, 3);
+  // Stretched along x by the square root of 3, the normals turn by the
+  // inverse transpose to 45 degrees: 0.8 * (0.1 + 0.9 * 0.7071) = 0.589.
+  tilted->SetPlacements({ 1.7320508f, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0 });
+  ExpectNear(MiddleOf(tilted), { 150, 150, 150 }, 3);
   tilted->Delete();
 }
 
@@ -188,6 +195,33 @@ TEST_F(OpenGLWindow, NearerSurfaceHidesFartherOneAndOpacityBlends)
   clear->SetOpacity(0.0);
   ExpectNear(MiddleOf(clear), { 51, 102, 153 }, 0);
   clear->Delete();
+}
+
+// One mesh placed twice, left and right: both copies are drawn and framed,
+// with the background between them.
+TEST_F(OpenGLWindow, MeshIsDrawnAtEveryPlacement)
+{
+  zebActor* sphere = MakeSphereActor(16, 32);
+  sphere->SetPlacements(
+    { 1, 0, 0, -2, 0, 1, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 0, 1, 0, 0, 0, 0, 1, 0 });
+  double bounds[6];
+  sphere->GetBounds(bounds);
+  EXPECT_NEAR(bounds[0], -3.0, 1e-6);
+  EXPECT_NEAR(bounds[1], 3.0, 1e-6);
+  zebRenderer* renderer = zebRenderer::New();
+  renderer->SetBackground(0.0, 0.0, 0.0);
+  renderer->AddActor(sphere);
+  sphere->Delete();
+  std::vector<unsigned char> rgb = RenderAlone(renderer, 90, 90);
+  renderer->Delete();
+  ASSERT_EQ(rgb.size(), 90u * 90u * 3u);
+  // The framing's half height at the centre is 3.39 (a bounding sphere of
+  // radius 3.32 in 30 degrees), so the spheres lie 27 pixels either side of
+  // the middle, mirror images of each other.
+  const Colour left = PixelAt(rgb, 90, 18, 45), right = PixelAt(rgb, 90, 72, 45);
+  EXPECT_GT(left.r, 150);
+  ExpectNear(right, { left.r, left.g, left.b }, 1);
+  ExpectNear(PixelAt(rgb, 90, 45, 45), { 0, 0, 0 }, 0);
 }
 
 TEST_F(OpenGLWindow, MeshWithCornersBeyondItsPointsIsNotDrawn)
