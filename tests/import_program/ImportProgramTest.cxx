@@ -360,3 +360,52 @@ TEST(ImportTests, LongFilesAreReadInChunks)
   EXPECT_LT(r.peakKiB, 256 * 1024);
   std::filesystem::remove_all(root);
 }
+
+// Scenes within the reader's bounds whose drawing is not: a hexagon and a
+// triangle used 999,000 times in place (one actor per use took 2.5 GB and
+// aborted on the allocation that failed under the limit), and fans of
+// 5,000,000 and 500,000 corners going round a square, every other triangle
+// covering half of it (minutes, and 13 to 18 s of processor time). Each is
+// refused in one line; the check then fails. The costliest scenes within the
+// bounds on a frame, 6,600 translucent squares over each other and 4,718,574
+// triangles of 262,143 uses of a 20-gon, are drawn. TestVRMLImporter, which
+// draws nothing, reads every one in bounded memory.
+TEST(ImportTests, DrawingIsBounded)
+{
+  const std::string refused = "zebOpenGLRenderWindow: the scene is too costly to draw (its "
+                              "triangles cover more than 500000000 pixels)\n"
+                              "zebTesting: the window gave no image to compare with " +
+                              Baseline + "\n";
+  const struct
+  {
+    const char* Kind;
+    const char* Count;
+    bool Drawn;
+  } scenes[] = { { "hexagon-uses", "999000", false }, { "triangle-uses", "999000", false },
+                 { "square-fan", "5000000", false },  { "square-fan", "500000", false },
+                 { "glass-uses", "6600", true },      { "polygon-grid", "17", true } };
+  for (const auto& scene : scenes)
+  {
+    std::string what = std::string(scene.Kind) + " " + scene.Count;
+    std::string root = LargeSceneRoot(scene.Kind, scene.Count);
+    ProcessResult r =
+      RunOnLargeScene({ "TestVRMLNormals", "-D", root, "-V", Baseline, "-T", root });
+    EXPECT_EQ(r.signal, 0) << what;
+    EXPECT_EQ(r.exitStatus, 1) << what;
+    if (scene.Drawn)
+    {
+      EXPECT_EQ(r.err.rfind("zebTesting: image error ", 0), 0u) << what << r.err;
+    }
+    else
+    {
+      EXPECT_EQ(r.err, refused) << what;
+    }
+    EXPECT_LT(r.peakKiB, 1536 * 1024) << what;
+
+    r = RunOnLargeScene({ "TestVRMLImporter", "-D", root });
+    EXPECT_EQ(r.exitStatus, 0) << what;
+    EXPECT_EQ(r.err, "") << what;
+    EXPECT_LT(r.peakKiB, 1536 * 1024) << what;
+    std::filesystem::remove_all(root);
+  }
+}

@@ -224,6 +224,69 @@ TEST_F(OpenGLWindow, MeshIsDrawnAtEveryPlacement)
   ExpectNear(PixelAt(rgb, 90, 45, 45), { 0, 0, 0 }, 0);
 }
 
+// A frame beyond what a window draws in reasonable time is refused in one
+// line, before any drawing: by the pixels its triangles cover (the framed
+// triangle covers 37,300 pixels of 400 by 400, drawn 14,000 times over
+// itself), and by the number of its triangles (10,001 copies of 1,001
+// triangles, all but one without area). Half as many copies are drawn, and
+// so are all of them once the view is moved off them, or once the camera,
+// nearer, has all but one behind it (the copies 10 before and 10 behind the
+// scene's centre).
+TEST_F(OpenGLWindow, FramesCostingMoreThanABoundAreRefused)
+{
+  zebActor* triangle = MakeTriangleActor(0.0, 0.0);
+  zebActor* triangles = MakeTriangleActor(0.0, 0.0);
+  for (int i = 0; i < 1000; ++i)
+  {
+    triangles->GetMesh()->InsertNextTriangle(0, 0, 1);
+  }
+  const std::string tooManyPixels = "zebOpenGLRenderWindow: the scene is too costly to draw (its "
+                                    "triangles cover more than 500000000 pixels)\n";
+  const std::string tooManyTriangles =
+    "zebOpenGLRenderWindow: the scene is too costly to draw (more than 10000000 triangles)\n";
+  const struct
+  {
+    zebActor* Actor;
+    size_t Copies;
+    double Pan;   // view heights to the right
+    bool Behind;  // the camera 1,000 times nearer, the copies but the first behind it
+    std::string Refusal;
+  } cases[] = {
+    { triangle, 14000, 0.0, false, tooManyPixels },
+    { triangle, 7000, 0.0, false, "" },
+    { triangle, 14000, 2.0, false, "" },
+    { triangle, 14000, 0.0, true, "" },
+    { triangles, 10001, 0.0, false, tooManyTriangles },
+    { triangles, 5000, 0.0, false, "" },
+  };
+  for (const auto& c : cases)
+  {
+    std::vector<float> placements;
+    for (size_t copy = 0; copy < c.Copies; ++copy)
+    {
+      const float depth = !c.Behind ? 0.0f : copy == 0 ? -10.0f : 10.0f;
+      placements.insert(placements.end(), { 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, depth });
+    }
+    c.Actor->SetPlacements(placements);
+    zebRenderer* renderer = zebRenderer::New();
+    renderer->AddActor(c.Actor);
+    renderer->PanCamera(c.Pan, 0.0);
+    renderer->ZoomCamera(c.Behind ? 1000.0 : 1.0);
+    zebRenderWindow* window = MakeWindow(renderer, 400, 400);
+    renderer->Delete();
+    window->Render();
+    std::vector<unsigned char> rgb;
+    testing::internal::CaptureStderr();
+    const bool grabbed = window->GrabPixels(rgb);
+    const std::string err = testing::internal::GetCapturedStderr();
+    window->Delete();
+    EXPECT_EQ(grabbed, c.Refusal.empty()) << c.Copies;
+    EXPECT_EQ(err, c.Refusal) << c.Copies;
+  }
+  triangle->Delete();
+  triangles->Delete();
+}
+
 TEST_F(OpenGLWindow, MeshWithCornersBeyondItsPointsIsNotDrawn)
 {
   zebActor* broken = MakeTriangleActor(0.0, 0.0);
