@@ -9,6 +9,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <new>
 #include <string>
 
 namespace
@@ -169,6 +171,23 @@ int CompareWithBaseline(const RegressionOptions& options, const zebRGBImage& tes
 }
 
 int zebTesting::Test(int argc, char* argv[], zebRenderWindow* window, double threshold)
+{
+  try
+  {
+    return Check(argc, argv, window, threshold);
+  }
+  catch (const std::bad_alloc&)
+  {
+    fprintf(stderr, "zebTesting: not enough memory to check the image\n");
+  }
+  catch (const std::exception& e)
+  {
+    fprintf(stderr, "zebTesting: cannot check the image: %s\n", e.what());
+  }
+  return FAILED;
+}
+
+int zebTesting::Check(int argc, char* argv[], zebRenderWindow* window, double threshold)
 {
   const RegressionOptions options = ParseOptions(argc, argv);
   const int satisfied = options.Interactive ? DO_INTERACTOR : PASSED;

@@ -409,3 +409,44 @@ TEST(ImportTests, DrawingIsBounded)
     std::filesystem::remove_all(root);
   }
 }
+
+// An allocation that fails anywhere on the import, the rendering or the
+// check ends that step in one line; the check then fails with status 1, and
+// nothing reaches the runtime's terminate. The probe fails every allocation
+// of the given size or more: 480,000 bytes is the 400 by 400 image, one byte
+// more is the check's own work, 65,537 bytes the reading of the scene.
+TEST(ImportTests, FailedAllocationsEndInOneLine)
+{
+  const std::string scene = DataRoot + "/Data/WineGlass.wrl";
+  const std::string noImage =
+    "zebOpenGLRenderWindow: not enough memory for an image of 400 by 400 pixels\n"
+    "zebTesting: the window gave no image to compare with " +
+    Baseline + "\n";
+  const std::string unread =
+    "zebVRMLImporter: " + scene + ": not enough memory to read the scene\n";
+  const struct
+  {
+    const char* From;
+    const char* Test;
+    int Status;
+    std::string Err;
+  } cases[] = {
+    { "480000", "TestVRMLNormals", 1, noImage },
+    { "480001", "TestVRMLNormals", 1, "zebTesting: not enough memory to check the image\n" },
+    { "65537", "TestVRMLNormals", 1, unread + noImage },
+    { "65537", "TestVRMLImporter", 0, unread + unread },
+  };
+  for (const auto& c : cases)
+  {
+    ProcessOptions options;
+    options.setEnv = { std::string("ZEB_FAIL_ALLOC_FROM=") + c.From };
+    options.unsetEnv = { "DISPLAY" };
+    std::string temporary = MakeTempDirectory();
+    ProcessResult r = RunProcess(
+      { IMPORT_TESTS_ALLOC_PROBE, c.Test, "-D", DataRoot, "-V", Baseline, "-T", temporary },
+      options);
+    EXPECT_EQ(r.signal, 0) << c.From;
+    EXPECT_EQ(r.exitStatus, c.Status) << c.From;
+    EXPECT_EQ(r.err, c.Err) << c.From;
+  }
+}
