@@ -24,7 +24,17 @@ bool zebPNGImage::Read(const std::string& path, zebRGBImage& image, std::string&
     return false;
   }
   png.format = PNG_FORMAT_RGBA;
-  std::vector<unsigned char> rgba(PNG_IMAGE_SIZE(png));
+  std::vector<unsigned char> rgba;
+  try
+  {
+    rgba.resize(PNG_IMAGE_SIZE(png));
+  }
+  catch (...)
+  {
+    // libpng's reading state is freed on every way out, this one included.
+    png_image_free(&png);
+    throw;
+  }
   if (!png_image_finish_read(&png, nullptr, rgba.data(), 0, nullptr))
   {
     error = png.message;
