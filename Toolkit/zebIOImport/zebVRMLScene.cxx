@@ -409,8 +409,10 @@ bool Builder::GivenNormals(const zebVRMLNode& set,
                           "normal index " + std::to_string(index) + " is out of range (" +
                             std::to_string(normals) + " normals)");
       }
-      const double* n = &set.Normal->Vectors[3 * index];
-      corners.insert(corners.end(), n, n + 3);
+      for (int i = 0; i < 3; ++i)
+      {
+        corners.push_back(set.Normal->Vectors[3 * index + i]);
+      }
     }
   }
   return true;
@@ -428,9 +430,9 @@ bool Builder::MadeNormals(const zebVRMLNode& set,
   {
     for (size_t f = 0; f < faces.size(); ++f)
     {
-      for (size_t k = 0; k < faces[f].Count; ++k)
+      for (size_t k = 0; k < 3 * faces[f].Count; ++k)
       {
-        corners.insert(corners.end(), &faceNormals[3 * f], &faceNormals[3 * f] + 3);
+        corners.push_back(faceNormals[3 * f + k % 3]);
       }
     }
     return true;
@@ -454,19 +456,21 @@ void Builder::Emit(const zebVRMLNode& set,
   bool generated = !(set.Normal && set.Normal->Type == "Normal");
   double sign = generated && !set.Ccw ? -1.0 : 1.0;
   size_t cornerCount = corners.size() / 3;
-  shape.Points.reserve(3 * cornerCount);
-  shape.Normals.reserve(3 * cornerCount);
-  shape.Triangles.reserve(3 * (cornerCount - 2 * faces.size()));
+  shape.Points.resize(3 * cornerCount);
+  shape.Normals.resize(3 * cornerCount);
+  shape.Triangles.resize(3 * (cornerCount - 2 * faces.size()));
   size_t corner = 0;
+  int* triangle = shape.Triangles.data();
   for (const zebVRMLFace& face : faces)
   {
-    int first = static_cast<int>(shape.Points.size() / 3);
+    int first = static_cast<int>(corner);
     for (size_t k = 0; k < face.Count; ++k, ++corner)
     {
       const double* point = &set.Coord->Vectors[3 * set.CoordIndex[face.Start + k]];
-      double normal[3];
+      double* normal = &shape.Normals[3 * corner];
       for (int i = 0; i < 3; ++i)
       {
+        shape.Points[3 * corner + i] = point[i];
         normal[i] = sign * corners[3 * corner + i];
       }
       if (!Normalize(normal))
@@ -474,15 +478,13 @@ void Builder::Emit(const zebVRMLNode& set,
         normal[0] = normal[1] = 0;
         normal[2] = 1;
       }
-      shape.Points.insert(shape.Points.end(), point, point + 3);
-      shape.Normals.insert(shape.Normals.end(), normal, normal + 3);
     }
-    for (size_t k = 1; k + 1 < face.Count; ++k)
+    for (size_t k = 1; k + 1 < face.Count; ++k, triangle += 3)
     {
       int b = first + static_cast<int>(k), c = b + 1;
-      shape.Triangles.push_back(first);
-      shape.Triangles.push_back(set.Ccw ? b : c);
-      shape.Triangles.push_back(set.Ccw ? c : b);
+      triangle[0] = first;
+      triangle[1] = set.Ccw ? b : c;
+      triangle[2] = set.Ccw ? c : b;
     }
   }
 }
