@@ -277,9 +277,11 @@ bool Builder::AddShape(const zebVRMLNode& node, const Affine& transform)
   {
     return this->Fail(set->Line, "a point lies too far out once transformed");
   }
-  for (int i = 0; i < 3; ++i)
+  size_t at = shape.Placements.size();
+  shape.Placements.resize(at + 12);
+  for (int i = 0; i < 12; ++i)
   {
-    shape.Placements.insert(shape.Placements.end(), transform.M[i], transform.M[i] + 4);
+    shape.Placements[at + i] = transform.M[i / 4][i % 4];
   }
   return true;
 }
