@@ -26,7 +26,7 @@ int openForReading(const char* path);
 
 // Opens a file for writing in binary, creating it when missing but not
 // truncating it; -1 when it cannot be opened. *created tells whether this
-// call made the file.
+// call made the file (also the missing target of a symbolic link).
 int openForWriting(const char* path, bool* created);
 
 // One read or write of up to n bytes, retried when interrupted: the count
@@ -60,6 +60,8 @@ bool truncateFile(int fd);
 // file).
 bool closeFile(int fd);
 
+// Removes the file that path names: the target of a symbolic link, not the
+// link.
 void removeFile(const char* path);
 
 // Asks for a large buffer to be backed by huge pages, which cost far less to

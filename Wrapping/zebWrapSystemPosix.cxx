@@ -9,6 +9,35 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <string>
+
+namespace
+{
+// The path a chain of symbolic links starting at path ends in; path itself
+// when it is no link. A relative link is read from the link's directory.
+std::string linkTarget(const char* path)
+{
+  std::string current = path;
+  for (int hop = 0; hop < 40; ++hop)
+  {
+    std::string target(4096, '\0');
+    ssize_t length = readlink(current.c_str(), &target[0], target.size());
+    if (length <= 0 || static_cast<size_t>(length) == target.size())
+    {
+      break;
+    }
+    target.resize(static_cast<size_t>(length));
+    size_t slash = current.rfind('/');
+    if (target[0] != '/' && slash != std::string::npos)
+    {
+      target.insert(0, current, 0, slash + 1);
+    }
+    current = target;
+  }
+  return current;
+}
+}
+
 void prepareProcess()
 {
   for (int fd = 0; fd <= 2; ++fd)
@@ -37,8 +66,14 @@ int openForWriting(const char* path, bool* created)
   *created = fd >= 0;
   if (fd < 0 && errno == EEXIST)
   {
-    // An existing file, or a link whose target is still to be made.
-    fd = open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    // An existing file, or a link whose target is still to be made: that
+    // target is made here, and so counts as made by this call.
+    fd = open(path, O_WRONLY | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT)
+    {
+      fd = open(linkTarget(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      *created = fd >= 0;
+    }
   }
   return fd;
 }
@@ -89,7 +124,7 @@ bool closeFile(int fd)
 
 void removeFile(const char* path)
 {
-  unlink(path);
+  unlink(linkTarget(path).c_str());
 }
 
 void adviseHugePages(const void* buffer, size_t size)

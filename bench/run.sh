@@ -16,6 +16,8 @@
 #   - TestVRMLImporter on a scene of a million faces sharing four points and
 #     on a cone of a million faces around one apex (crease-angle normals at
 #     points shared by very many faces);
+#   - TestVRMLNormals at the render window's bounds on a frame's cost: the
+#     costliest frames each bound lets through, and a frame it refuses;
 #   - the whole CTest suite at -j2 against its ideal: half the summed test
 #     times, or the longest test when that is more.
 # Times are medians of repeated runs. Generated files go to /dev/shm when it
@@ -178,6 +180,29 @@ if [ -x "$bin/import_tests" ]; then
       "$(ratio "$subject_us" "$floor_us")" "< 10 s"
     row "$label, peak memory" "$(peak_kib "$bin/$case") KiB" "import_tests error path" \
       "$(peak_kib "$bin/import_tests NoSuchTestName") KiB" "-" "-"
+  done
+fi
+
+# Drawing at its bounds: the costliest frame the bound on covered pixels lets
+# through, 6,600 translucent squares blended over each other (490 million
+# pixels); the most triangles a scene within the reader's bounds draws,
+# 262,143 uses of a 20-gon (4,718,574 triangles, under the bound of 10
+# million); and a fan of 5,000,000 corners round a square, whose every other
+# triangle covers half of it, which the bound on pixels refuses.
+if [ -x "$bin/import_tests" ]; then
+  for scene in "glass-uses 6600|6,600 translucent squares" \
+    "polygon-grid 17|262,143 uses of a 20-gon" \
+    "square-fan 5000000|fan of 5,000,000 corners, refused"; do
+    read -r kind count <<<"${scene%%|*}"
+    label="TestVRMLNormals, ${scene#*|}"
+    mkdir -p "$scratch/$kind$count/Data"
+    "$bin/MakeLargeScene" "$kind" "$count" "$scratch/$kind$count/Data/WineGlass.wrl"
+    case="import_tests TestVRMLNormals -D $scratch/$kind$count -V $root/ZEBData/Baseline/TestVRMLNormals.png -T $scratch"
+    median_pair 3 "$bin/$case" "$bin/import_tests NoSuchTestName"
+    row "$label" "$(ms "$subject_us")" "import_tests error path" "$(ms "$floor_us")" \
+      "$(ratio "$subject_us" "$floor_us")" "< 10 s"
+    row "$label, peak memory" "$(peak_kib "$bin/$case") KiB" "import_tests error path" \
+      "$(peak_kib "$bin/import_tests NoSuchTestName") KiB" "-" "< 1.5 GB"
   done
 fi
 

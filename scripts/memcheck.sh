@@ -19,10 +19,10 @@ cmake --build --preset default
 #   there it mostly runs with an injected fault, and the failing path leaves
 #   the session unreleased by design, which the tests assert (its own CTest
 #   run, without a fault, is checked);
-# - the generators' allocation probes, runs under "ulimit -v" and the Exodus
-#   reader's allocation-failure case: they exhaust memory on purpose through
-#   a replaced operator new or an address-space limit, which valgrind's own
-#   allocator and start-up defeat;
+# - the allocation probes of the generators and of import_tests, runs under
+#   "ulimit -v" and the Exodus reader's allocation-failure case: they exhaust
+#   memory on purpose through a replaced operator new or an address-space
+#   limit, which valgrind's own allocator and start-up defeat;
 # - tclsh, python3 and cmake started by a test: interpreters of their own
 #   (tclsh ends without deleting its interpreter, so every Tcl block is lost
 #   at exit). The check_module runs, where python3 is the test's own process,
@@ -31,8 +31,9 @@ cmake --build --preset default
 #   of the scene, the code paths of the ImportTests cases, which are checked;
 #   each costs about half a minute of Mesa's renderer under valgrind;
 # - the import cases that read scenes of a shape used again and again, or of
-#   faces spread around one point, until the reader's bound on work: the
-#   reader's code paths of the smaller scenes that other cases read, at a
+#   faces spread around one point, until the reader's bound on work, and
+#   those that draw scenes up to the render window's bounds on a frame: the
+#   code paths of the smaller scenes that other cases read and draw, at a
 #   scale that takes valgrind well over CTest's time limit;
 # - the install test (label "install") as a whole: it installs the kit and
 #   builds the example module with cmake, ninja and the compiler. It runs
@@ -48,7 +49,7 @@ excluded+='|import_program_tests\.ImportTests\..*(PreparedOnce|IsBounded)'
 excluded+='|malformed_exodus_tests\.ExodusShapes\.AllocationFailuresAreReportedInOneLine)$'
 skipped_programs='*/tclsh*,*/python3*,*/cmake,*/leak_report_probe'
 skipped_programs+=',*/smrendering_program_probe'
-skipped_programs+=',*/smrendering_tests,*/zebWrap*AllocProbe'
+skipped_programs+=',*/smrendering_tests,*/zebWrap*AllocProbe,*/import_tests_alloc_probe'
 skipped_programs+=',/usr/bin/*,/bin/*'
 options="--error-exitcode=1 --leak-check=full --num-callers=20 --trace-children=yes"
 options+=" --trace-children-skip=$skipped_programs --trace-children-skip-by-arg=*ulimit*"

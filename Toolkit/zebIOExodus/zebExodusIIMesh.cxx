@@ -122,6 +122,52 @@ int zebExodusIICellType(const std::string& elementType)
   return ZEB_EMPTY_CELL;
 }
 
+// The points of a cell of the given type before any mid-side node.
+static int64_t CornersOf(int cellType)
+{
+  switch (cellType)
+  {
+    case ZEB_VERTEX:
+      return 1;
+    case ZEB_LINE:
+      return 2;
+    case ZEB_TRIANGLE:
+      return 3;
+    case ZEB_QUAD:
+    case ZEB_TETRA:
+      return 4;
+    case ZEB_PYRAMID:
+      return 5;
+    case ZEB_WEDGE:
+      return 6;
+    default:
+      return 8;
+  }
+}
+
+// Whether elements of nodes each can be of the element type: as many as the
+// type's name ends in ("TETRA10"), else at least the corners of its kind.
+static bool NodesFitType(const std::string& elementType, int cellType, int64_t nodes)
+{
+  size_t end = elementType.find_last_not_of(" \t");
+  end = end == std::string::npos ? 0 : end + 1;
+  size_t start = end;
+  while (start > 0 && isdigit(static_cast<unsigned char>(elementType[start - 1])))
+  {
+    --start;
+  }
+  if (start == end)
+  {
+    return nodes >= CornersOf(cellType);
+  }
+  int64_t named = 0;
+  for (size_t i = start; i < end && named <= nodes; ++i)
+  {
+    named = 10 * named + (elementType[i] - '0');
+  }
+  return named == nodes;
+}
+
 static bool ReadCoordinates(const zebExodusIIFunctions& ex,
                             int exoid,
                             int64_t dimensions,
@@ -223,7 +269,9 @@ static bool ReadBlock(const zebExodusIIFunctions& ex,
     return false;
   }
   block.CellType = zebExodusIICellType(block.ElementType);
-  block.Skipped = block.CellType == ZEB_EMPTY_CELL && block.NumberOfElements > 0;
+  block.Skipped = block.NumberOfElements > 0 &&
+                  (block.CellType == ZEB_EMPTY_CELL ||
+                   !NodesFitType(block.ElementType, block.CellType, block.NodesPerElement));
   if (block.Skipped)
   {
     return true;

@@ -16,7 +16,9 @@ struct zebExodusIIElementBlock
   // The grid cell type of ElementType (zebUnstructuredGrid.h).
   int CellType = 0;
   // Elements of a kind the reader does not read (NSIDED, NFACED or an
-  // unknown type): the block is left out, and its connectivity is not read.
+  // unknown type, whose CellType is ZEB_EMPTY_CELL), or whose nodes per
+  // element do not fit their type (TETRA4 with 8 nodes each, TETRA with 3):
+  // the block is left out, and its connectivity is not read.
   bool Skipped = false;
   // NodesPerElement entries per element: 1-based positions in the node list.
   std::vector<int64_t> Connectivity;

@@ -142,12 +142,7 @@ void zebExodusIIReader::MakeBlocks(const zebExodusIIMesh& mesh, zebMultiBlockDat
   {
     if (block.Skipped)
     {
-      fprintf(stderr,
-              "zebExodusIIReader: \"%s\": element block %lld skipped: its elements are of "
-              "type \"%s\", which the reader does not read\n",
-              this->FileName.c_str(),
-              static_cast<long long>(block.Id),
-              Printable(block.ElementType).c_str());
+      this->ReportSkipped(block);
       elementsBefore += block.NumberOfElements;
       continue;
     }
@@ -176,6 +171,28 @@ void zebExodusIIReader::MakeBlocks(const zebExodusIIMesh& mesh, zebMultiBlockDat
     elementBlocks->SetBlock(elementBlocks->GetNumberOfBlocks(), grid);
   }
   output->SetBlock(0, elementBlocks);
+}
+
+void zebExodusIIReader::ReportSkipped(const zebExodusIIElementBlock& block) const
+{
+  std::string type = Printable(block.ElementType);
+  if (block.CellType == ZEB_EMPTY_CELL)
+  {
+    fprintf(stderr,
+            "zebExodusIIReader: \"%s\": element block %lld skipped: its elements are of type "
+            "\"%s\", which the reader does not read\n",
+            this->FileName.c_str(),
+            static_cast<long long>(block.Id),
+            type.c_str());
+    return;
+  }
+  fprintf(stderr,
+          "zebExodusIIReader: \"%s\": element block %lld skipped: its elements of type \"%s\" "
+          "have %lld nodes each, which does not fit that type\n",
+          this->FileName.c_str(),
+          static_cast<long long>(block.Id),
+          type.c_str(),
+          static_cast<long long>(block.NodesPerElement));
 }
 
 void zebExodusIIReader::PrintSelf(std::ostream& os, zebIndent indent)

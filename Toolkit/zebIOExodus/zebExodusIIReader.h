@@ -1,7 +1,8 @@
 // Reader of Exodus II files. Its output's block 0 is a block set holding one
 // unstructured grid per element block of the file, in file order; a block of
 // elements of a kind the reader does not read (NSIDED, NFACED, an unknown
-// type) is left out with a one-line message on standard error. A grid's
+// type), or whose nodes per element do not fit their type, is left out with
+// a one-line message on standard error. A grid's
 // points are the nodes its elements use, in order of first use. On request
 // each grid carries the cell array "ImplicitElementId" (each element's 1-based
 // position among all elements of the file) and the point array
@@ -15,6 +16,7 @@
 
 #include <string>
 
+struct zebExodusIIElementBlock;
 struct zebExodusIIMesh;
 
 class zebExodusIIReader : public zebMultiBlockDataSetAlgorithm
@@ -64,6 +66,8 @@ protected:
 private:
   // Puts the block set of mesh into block 0 of output.
   void MakeBlocks(const zebExodusIIMesh& mesh, zebMultiBlockDataSet* output);
+  // One line on standard error for a block the reader leaves out.
+  void ReportSkipped(const zebExodusIIElementBlock& block) const;
 
   std::string FileName;
   bool HasFileName;

@@ -5,6 +5,8 @@
 #include <zebRenderer.h>
 
 #include <cstdio>
+#include <exception>
+#include <new>
 
 zebImporter::zebImporter()
   : RenderWindow(nullptr)
@@ -41,6 +43,23 @@ void zebImporter::Read()
     fprintf(stderr, "%s: no render window to read into\n", this->GetClassName());
     return;
   }
+  try
+  {
+    this->ReadInto(window);
+  }
+  catch (const std::bad_alloc&)
+  {
+    fprintf(stderr, "%s: not enough memory to import the scene\n", this->GetClassName());
+  }
+  catch (const std::exception& e)
+  {
+    fprintf(stderr, "%s: cannot import the scene: %s\n", this->GetClassName(), e.what());
+  }
+  window->Render();
+}
+
+void zebImporter::ReadInto(zebRenderWindow* window)
+{
   if (this->ReadScene())
   {
     zebRenderer* renderer = window->GetRenderer(0);
@@ -52,7 +71,6 @@ void zebImporter::Read()
     }
     this->ImportActors(renderer);
   }
-  window->Render();
 }
 
 void zebImporter::PrintSelf(std::ostream& os, zebIndent indent)

@@ -23,7 +23,9 @@ public:
 
   // Reads the scene and adds it to renderer 0 of the window, making and
   // adding a renderer when the window has none, then renders the window. A
-  // scene that cannot be read is reported on standard error and adds nothing.
+  // scene that cannot be read is reported on standard error and adds nothing;
+  // so is any other failure of the import, memory that cannot be had
+  // included, in one line.
   void Read();
 
 protected:
@@ -37,6 +39,8 @@ protected:
   virtual void ImportActors(zebRenderer* renderer) = 0;
 
 private:
+  void ReadInto(zebRenderWindow* window);
+
   zebRenderWindow* RenderWindow;
 };
 

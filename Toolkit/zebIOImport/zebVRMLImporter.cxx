@@ -92,17 +92,13 @@ void zebVRMLImporter::AddActors(zebRenderer* renderer)
   for (const zebVRMLShape& shape : this->Scene.Shapes)
   {
     zebTriangleMesh* mesh = zebTriangleMesh::New();
-    for (size_t i = 0; i < shape.Points.size(); i += 3)
-    {
-      mesh->InsertNextPoint(&shape.Points[i], &shape.Normals[i]);
-    }
-    for (size_t i = 0; i < shape.Triangles.size(); i += 3)
-    {
-      mesh->InsertNextTriangle(shape.Triangles[i], shape.Triangles[i + 1], shape.Triangles[i + 2]);
-    }
+    mesh->SetGeometry(std::vector<float>(shape.Points.begin(), shape.Points.end()),
+                      std::vector<float>(shape.Normals.begin(), shape.Normals.end()),
+                      std::vector<unsigned int>(shape.Triangles.begin(), shape.Triangles.end()));
     zebActor* actor = zebActor::New();
     actor->SetMesh(mesh);
     mesh->Delete();
+    actor->SetPlacements(std::vector<float>(shape.Placements.begin(), shape.Placements.end()));
     const double* diffuse = shape.DiffuseColor;
     const double* specular = shape.SpecularColor;
     actor->SetDiffuseColor(diffuse[0], diffuse[1], diffuse[2]);

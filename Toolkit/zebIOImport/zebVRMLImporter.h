@@ -1,5 +1,5 @@
-// Imports a VRML 2.0 scene file: its shapes become actors, one per shape,
-// with the shape's material and its triangles in world coordinates.
+// Imports a VRML 2.0 scene file: its shapes become actors, one per face set
+// and material, with the shape's triangles and one placement per use.
 #ifndef ZEB_VRML_IMPORTER_H
 #define ZEB_VRML_IMPORTER_H
 

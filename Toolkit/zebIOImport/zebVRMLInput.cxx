@@ -45,17 +45,21 @@ int zebVRMLInput::Refill()
   return count > 0 ? static_cast<unsigned char>(this->Data[0]) : -1;
 }
 
-void zebVRMLInput::SkipTo(char c)
+void zebVRMLInput::SkipToLineEnd()
 {
   while (this->Peek() >= 0)
   {
-    const void* found = memchr(this->Data + this->At, c, this->Size - this->At);
-    if (found)
+    const char* begin = this->Data + this->At;
+    const char* end = this->Data + this->Size;
+    const void* feed = memchr(begin, '\n', static_cast<size_t>(end - begin));
+    const char* found = feed ? static_cast<const char*>(feed) : end;
+    const void* carriageReturn = memchr(begin, '\r', static_cast<size_t>(found - begin));
+    found = carriageReturn ? static_cast<const char*>(carriageReturn) : found;
+    this->At = static_cast<size_t>(found - this->Data);
+    if (found != end)
     {
-      this->At = static_cast<size_t>(static_cast<const char*>(found) - this->Data);
       return;
     }
-    this->At = this->Size;
   }
 }
 

@@ -26,8 +26,9 @@ public:
   {
     ++this->At;
   }
-  // Moves to the next byte c, or to the end of the input.
-  void SkipTo(char c);
+  // Moves to the next line feed or carriage return, or to the end of the
+  // input.
+  void SkipToLineEnd();
   // True when the input begins with prefix. Only for a fresh input: it reads
   // no further than the prefix's length (or one chunk) into the file.
   bool StartsWith(const std::string& prefix);

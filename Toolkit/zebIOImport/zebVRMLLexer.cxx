@@ -31,18 +31,28 @@ zebVRMLToken zebVRMLLexer::Take()
   return taken;
 }
 
+// Counts a line end: a line feed, a carriage return, or the two together.
+// Called with the byte just moved past.
+void zebVRMLLexer::CountLine(int c)
+{
+  if (c == '\n' || (c == '\r' && this->Input.Peek() != '\n'))
+  {
+    ++this->Line;
+  }
+}
+
 void zebVRMLLexer::SkipSpaceAndComments()
 {
   for (int c = this->Input.Peek(); c >= 0; c = this->Input.Peek())
   {
     if (c == '#')
     {
-      this->Input.SkipTo('\n');
+      this->Input.SkipToLineEnd();
     }
     else if (IsSpace(static_cast<unsigned char>(c)))
     {
-      this->Line += c == '\n';
       this->Input.Skip();
+      this->CountLine(c);
     }
     else
     {
@@ -130,7 +140,7 @@ void zebVRMLLexer::ScanString()
       this->TooLong();
       return;
     }
-    this->Line += c == '\n';
+    this->CountLine(c);
     contents += static_cast<char>(c);
   }
   this->Next.Kind = zebVRMLTokenKind::Invalid;

@@ -1,6 +1,7 @@
 // Splits VRML 2.0 text into tokens: words (names, numbers, keywords), quoted
 // strings and the brackets { } [ ]. Commas count as white space and '#'
-// starts a comment to the end of the line. Internal to the VRML reader.
+// starts a comment to the end of the line; a line ends in a line feed, a
+// carriage return, or both. Internal to the VRML reader.
 #ifndef ZEB_VRML_LEXER_H
 #define ZEB_VRML_LEXER_H
 
@@ -42,6 +43,7 @@ public:
   zebVRMLToken Take();
 
 private:
+  void CountLine(int c);
   void SkipSpaceAndComments();
   void Scan();
   void ScanWord();

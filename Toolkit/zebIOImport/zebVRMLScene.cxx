@@ -1,7 +1,7 @@
 // The VRML scene reader: parses the text into nodes, then turns them into
-// shapes: applies the transforms, splits each polygon of an IndexedFaceSet
-// into a fan of triangles and takes its normals from its Normal node or makes
-// them from the crease angle.
+// shapes: splits each polygon of an IndexedFaceSet into a fan of triangles,
+// takes its normals from its Normal node or makes them from the crease angle,
+// and places it once for every use, with the transforms above that use.
 #include "zebVRMLScene.h"
 #include "zebVRMLCreaseNormals.h"
 #include "zebVRMLInput.h"
@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <unordered_map>
 
 namespace
@@ -89,12 +90,23 @@ Affine TransformOf(const zebVRMLNode& node)
          Rotation(node.ScaleOrientation, -1) * Translation(node.Center, -1);
 }
 
-void Apply(const Affine& a, const double p[3], double out[3])
+// Whether every point, once transformed, lies within the coordinates that
+// can be framed.
+bool WithinReach(const std::vector<double>& points, const Affine& a)
 {
-  for (int i = 0; i < 3; ++i)
+  for (size_t p = 0; p < points.size(); p += 3)
   {
-    out[i] = a.M[i][0] * p[0] + a.M[i][1] * p[1] + a.M[i][2] * p[2] + a.M[i][3];
+    for (int i = 0; i < 3; ++i)
+    {
+      double value =
+        a.M[i][0] * points[p] + a.M[i][1] * points[p + 1] + a.M[i][2] * points[p + 2] + a.M[i][3];
+      if (!(std::fabs(value) <= MaximumCoordinate))
+      {
+        return false;
+      }
+    }
   }
+  return true;
 }
 
 bool Normalize(double v[3])
@@ -164,6 +176,9 @@ private:
   bool Fail(int line, const std::string& message);
   bool TooLarge(int line, size_t bound, const char* what);
   bool AddShape(const zebVRMLNode& shape, const Affine& transform);
+  zebVRMLShape& ShapeOf(const zebVRMLNode& set,
+                        const zebVRMLNode* material,
+                        const PreparedSet& prepared);
   const PreparedSet* Prepare(const zebVRMLNode& set);
   bool SplitFaces(const zebVRMLNode& set, size_t points, std::vector<zebVRMLFace>& faces);
   bool GivenNormals(const zebVRMLNode& set,
@@ -175,10 +190,11 @@ private:
   void Emit(const zebVRMLNode& set,
             const std::vector<zebVRMLFace>& faces,
             const std::vector<double>& corners,
-            const Affine& transform,
             zebVRMLShape& shape);
 
   std::vector<zebVRMLShape>& Shapes;
+  // The shape of each face set and material used so far, by position.
+  std::map<std::pair<const zebVRMLNode*, const zebVRMLNode*>, size_t> ShapeOfUse;
   std::unordered_map<const zebVRMLNode*, PreparedSet> Prepared;
   std::vector<size_t> PointSlots;
   zebVRMLBudget Budget{ zebVRMLMaximumSteps };
@@ -223,8 +239,9 @@ bool Builder::Visit(const zebVRMLNode& node, const Affine& transform, int depth)
   return true;
 }
 
-// Every use of a face set emits its corners, each a step of work and a point
-// of the scene; the faces and normals are made on the first use only.
+// Every use of a face set counts its corners, each a step of work and a point
+// of the scene, and places its shape once more; the faces, normals and shape
+// are made on the first use only.
 bool Builder::AddShape(const zebVRMLNode& node, const Affine& transform)
 {
   const zebVRMLNode* set = node.Geometry.get();
@@ -250,12 +267,37 @@ bool Builder::AddShape(const zebVRMLNode& node, const Affine& transform)
     return this->TooLarge(set->Line, zebVRMLMaximumSteps, "steps of work");
   }
   this->Points += prepared->CornerCount;
-  zebVRMLShape shape;
   const zebVRMLNode* appearance = node.Appearance.get();
   const zebVRMLNode* material = appearance && appearance->Type == "Appearance" &&
                                     appearance->Material && appearance->Material->Type == "Material"
                                   ? appearance->Material.get()
                                   : nullptr;
+  zebVRMLShape& shape = this->ShapeOf(*set, material, *prepared);
+  if (!WithinReach(shape.Points, transform))
+  {
+    return this->Fail(set->Line, "a point lies too far out once transformed");
+  }
+  size_t at = shape.Placements.size();
+  shape.Placements.resize(at + 12);
+  for (int i = 0; i < 12; ++i)
+  {
+    shape.Placements[at + i] = transform.M[i / 4][i % 4];
+  }
+  return true;
+}
+
+// The shape of set drawn with material, made on its first use.
+zebVRMLShape& Builder::ShapeOf(const zebVRMLNode& set,
+                               const zebVRMLNode* material,
+                               const PreparedSet& prepared)
+{
+  auto key = std::make_pair(&set, material);
+  auto found = this->ShapeOfUse.find(key);
+  if (found != this->ShapeOfUse.end())
+  {
+    return this->Shapes[found->second];
+  }
+  zebVRMLShape shape;
   for (int i = 0; i < 3; ++i)
   {
     shape.DiffuseColor[i] = material ? Clamp01(material->DiffuseColor[i]) : 1.0;
@@ -263,17 +305,11 @@ bool Builder::AddShape(const zebVRMLNode& node, const Affine& transform)
   }
   shape.Shininess = material ? Clamp01(material->Shininess) : 0.2;
   shape.Transparency = material ? Clamp01(material->Transparency) : 0.0;
-  shape.Solid = set->Solid;
-  this->Emit(*set, prepared->Faces, prepared->Corners, transform, shape);
-  for (double value : shape.Points)
-  {
-    if (!(std::fabs(value) <= MaximumCoordinate))
-    {
-      return this->Fail(set->Line, "a point lies too far out once transformed");
-    }
-  }
+  shape.Solid = set.Solid;
+  this->Emit(set, prepared.Faces, prepared.Corners, shape);
+  this->ShapeOfUse.emplace(key, this->Shapes.size());
   this->Shapes.push_back(std::move(shape));
-  return true;
+  return this->Shapes.back();
 }
 
 // The faces and corner normals of set, made on its first use: every
@@ -375,8 +411,10 @@ bool Builder::GivenNormals(const zebVRMLNode& set,
                           "normal index " + std::to_string(index) + " is out of range (" +
                             std::to_string(normals) + " normals)");
       }
-      const double* n = &set.Normal->Vectors[3 * index];
-      corners.insert(corners.end(), n, n + 3);
+      for (int i = 0; i < 3; ++i)
+      {
+        corners.push_back(set.Normal->Vectors[3 * index + i]);
+      }
     }
   }
   return true;
@@ -394,9 +432,9 @@ bool Builder::MadeNormals(const zebVRMLNode& set,
   {
     for (size_t f = 0; f < faces.size(); ++f)
     {
-      for (size_t k = 0; k < faces[f].Count; ++k)
+      for (size_t k = 0; k < 3 * faces[f].Count; ++k)
       {
-        corners.insert(corners.end(), &faceNormals[3 * f], &faceNormals[3 * f] + 3);
+        corners.push_back(faceNormals[3 * f + k % 3]);
       }
     }
     return true;
@@ -408,71 +446,53 @@ bool Builder::MadeNormals(const zebVRMLNode& set,
   return true;
 }
 
-// Writes the corners of every face into shape as world points, with normals
-// turned by the inverse transpose of the transform, and each face as a fan
-// of triangles facing the front side.
+// Writes the corners of every face into shape, with unit normals, and each
+// face as a fan of triangles facing the front side.
 void Builder::Emit(const zebVRMLNode& set,
                    const std::vector<zebVRMLFace>& faces,
                    const std::vector<double>& corners,
-                   const Affine& transform,
                    zebVRMLShape& shape)
 {
-  const double(*m)[4] = transform.M;
-  double cofactor[3][3];
-  for (int i = 0; i < 3; ++i)
-  {
-    for (int j = 0; j < 3; ++j)
-    {
-      int i1 = (i + 1) % 3, i2 = (i + 2) % 3, j1 = (j + 1) % 3, j2 = (j + 2) % 3;
-      cofactor[i][j] = m[i1][j1] * m[i2][j2] - m[i1][j2] * m[i2][j1];
-    }
-  }
-  double determinant =
-    m[0][0] * cofactor[0][0] + m[0][1] * cofactor[0][1] + m[0][2] * cofactor[0][2];
-  double sign = determinant < 0 ? -1.0 : 1.0;
   // Generated normals follow the counter-clockwise order; with ccw FALSE the
   // front is the other side.
   bool generated = !(set.Normal && set.Normal->Type == "Normal");
-  double generatedSign = generated && !set.Ccw ? -1.0 : 1.0;
-  bool reverse = !set.Ccw != (determinant < 0);
+  double sign = generated && !set.Ccw ? -1.0 : 1.0;
   size_t cornerCount = corners.size() / 3;
-  shape.Points.reserve(3 * cornerCount);
-  shape.Normals.reserve(3 * cornerCount);
-  shape.Triangles.reserve(3 * (cornerCount - 2 * faces.size()));
+  shape.Points.resize(3 * cornerCount);
+  shape.Normals.resize(3 * cornerCount);
+  shape.Triangles.resize(3 * (cornerCount - 2 * faces.size()));
   size_t corner = 0;
+  int* triangle = shape.Triangles.data();
   for (const zebVRMLFace& face : faces)
   {
-    int first = static_cast<int>(shape.Points.size() / 3);
+    int first = static_cast<int>(corner);
     for (size_t k = 0; k < face.Count; ++k, ++corner)
     {
-      double point[3], normal[3];
-      Apply(transform, &set.Coord->Vectors[3 * set.CoordIndex[face.Start + k]], point);
-      const double* n = &corners[3 * corner];
+      const double* point = &set.Coord->Vectors[3 * set.CoordIndex[face.Start + k]];
+      double* normal = &shape.Normals[3 * corner];
       for (int i = 0; i < 3; ++i)
       {
-        normal[i] = sign * generatedSign *
-                    (cofactor[i][0] * n[0] + cofactor[i][1] * n[1] + cofactor[i][2] * n[2]);
+        shape.Points[3 * corner + i] = point[i];
+        normal[i] = sign * corners[3 * corner + i];
       }
       if (!Normalize(normal))
       {
         normal[0] = normal[1] = 0;
         normal[2] = 1;
       }
-      shape.Points.insert(shape.Points.end(), point, point + 3);
-      shape.Normals.insert(shape.Normals.end(), normal, normal + 3);
     }
-    for (size_t k = 1; k + 1 < face.Count; ++k)
+    for (size_t k = 1; k + 1 < face.Count; ++k, triangle += 3)
     {
       int b = first + static_cast<int>(k), c = b + 1;
-      shape.Triangles.push_back(first);
-      shape.Triangles.push_back(reverse ? c : b);
-      shape.Triangles.push_back(reverse ? b : c);
+      triangle[0] = first;
+      triangle[1] = set.Ccw ? b : c;
+      triangle[2] = set.Ccw ? c : b;
     }
   }
 }
 }
 
-// Applies transforms and builds the triangles of every shape below roots.
+// Builds the shapes below roots and places them.
 static bool BuildShapes(const std::vector<zebVRMLNodePointer>& roots,
                         std::vector<zebVRMLShape>& shapes,
                         std::string& error)

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
-// One shape of the scene: its material and its triangles in world
-// coordinates, one unit normal per point.
+// One shape of the scene: a face set with its material, and every place the
+// scene puts it. Its triangles and unit normals are in the face set's own
+// coordinates; each use adds a placement that takes them into the world's,
+// so that a shape used many times is held once.
 struct zebVRMLShape
 {
   double DiffuseColor[3] = { 0.8, 0.8, 0.8 };
@@ -20,6 +22,9 @@ struct zebVRMLShape
   std::vector<double> Points;   // 3 per point
   std::vector<double> Normals;  // 3 per point
   std::vector<int> Triangles;   // 3 per triangle, counter-clockwise seen from the front
+  // 12 per use: the rows of the 3 by 4 affine map from the face set's
+  // coordinates to the world's, in the order the scene uses the shape.
+  std::vector<double> Placements;
 };
 
 class zebVRMLInput;

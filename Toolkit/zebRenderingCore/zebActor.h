@@ -1,9 +1,13 @@
-// One triangle mesh drawn with one material. The geometry is in world
-// coordinates: importers apply their transforms before inserting points.
+// One triangle mesh drawn with one material, once at each of its placements:
+// a mesh that a scene uses many times is held once and drawn by instancing.
+// Without placements the mesh is drawn once, its points taken as world
+// coordinates.
 #ifndef ZEB_ACTOR_H
 #define ZEB_ACTOR_H
 
 #include <zebObjectBase.h>
+
+#include <vector>
 
 class zebTriangleMesh;
 
@@ -49,7 +53,18 @@ public:
     return this->Opacity;
   }
 
-  // The mesh's bounds; empty without a mesh.
+  // 12 values per placement: the rows of the 3 by 4 affine map that takes the
+  // mesh's points to world coordinates. Normals follow by the inverse
+  // transpose, and a map that mirrors keeps the front faces in front.
+  void SetPlacements(std::vector<float> placements);
+  const std::vector<float>& GetPlacements() const
+  {
+    return this->Placements;
+  }
+  // How often the mesh is drawn: the placements, or 1 without any.
+  size_t GetNumberOfCopies() const;
+
+  // The bounds of the mesh's points at every placement; empty without a mesh.
   void GetBounds(double bounds[6]) const;
 
 protected:
@@ -58,6 +73,7 @@ protected:
 
 private:
   zebTriangleMesh* Mesh;
+  std::vector<float> Placements;
   double DiffuseColor[3];
   double SpecularColor[3];
   double Shininess;

@@ -5,6 +5,8 @@
 
 #include <zebObjectFactory.h>
 
+#include <utility>
+
 zebStandardNewMacro(zebTriangleMesh);
 
 int zebTriangleMesh::InsertNextPoint(const double position[3], const double normal[3])
@@ -22,6 +24,15 @@ void zebTriangleMesh::InsertNextTriangle(int a, int b, int c)
   this->Triangles.push_back(static_cast<unsigned int>(a));
   this->Triangles.push_back(static_cast<unsigned int>(b));
   this->Triangles.push_back(static_cast<unsigned int>(c));
+}
+
+void zebTriangleMesh::SetGeometry(std::vector<float> positions,
+                                  std::vector<float> normals,
+                                  std::vector<unsigned int> triangles)
+{
+  this->Positions = std::move(positions);
+  this->Normals = std::move(normals);
+  this->Triangles = std::move(triangles);
 }
 
 int zebTriangleMesh::GetNumberOfPoints() const

@@ -17,6 +17,11 @@ public:
   int InsertNextPoint(const double position[3], const double normal[3]);
   // Corners in counter-clockwise order seen from the front.
   void InsertNextTriangle(int a, int b, int c);
+  // Replaces the whole mesh: 3 values per point in positions and in normals,
+  // 3 corners per triangle.
+  void SetGeometry(std::vector<float> positions,
+                   std::vector<float> normals,
+                   std::vector<unsigned int> triangles);
 
   int GetNumberOfPoints() const;
   int GetNumberOfTriangles() const;

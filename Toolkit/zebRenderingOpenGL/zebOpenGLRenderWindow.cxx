@@ -5,12 +5,15 @@
 #define GL_GLEXT_PROTOTYPES
 #include <GL/glcorearb.h>
 
+#include <zebFrameCost.h>
 #include <zebObjectFactory.h>
 #include <zebRenderer.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <new>
 
 zebStandardNewMacro(zebOpenGLRenderWindow);
 
@@ -59,6 +62,29 @@ GLuint AttachRenderbuffer(GLenum attachment, GLenum format, int samples, int wid
   glFramebufferRenderbuffer(GL_FRAMEBUFFER, attachment, GL_RENDERBUFFER, renderbuffer);
   glBindRenderbuffer(GL_RENDERBUFFER, 0);
   return renderbuffer;
+}
+
+// The most a frame may cost: past either count llvmpipe would take longer
+// than a test may wait (bench/README.md has the figures).
+const zebFrameCost MaximumFrameCost = { 10e6, 500e6 };
+
+// Gives a zeroed image of width by height RGB pixels in rgb; false, with a
+// message, when there is no memory for it.
+bool AllocateImage(int width, int height, std::vector<unsigned char>& rgb)
+{
+  try
+  {
+    rgb.assign(static_cast<size_t>(width) * static_cast<size_t>(height) * 3, 0);
+    return true;
+  }
+  catch (const std::bad_alloc&)
+  {
+    fprintf(stderr,
+            "zebOpenGLRenderWindow: not enough memory for an image of %d by %d pixels\n",
+            width,
+            height);
+    return false;
+  }
 }
 }
 
@@ -161,15 +187,47 @@ void zebOpenGLRenderWindow::Render()
   this->FrameHeight = this->GetHeight();
 }
 
-void zebOpenGLRenderWindow::DrawFrame()
+bool zebOpenGLRenderWindow::IsAffordable() const
+{
+  zebFrameCost total;
+  for (int i = 0; i < this->GetNumberOfRenderers(); ++i)
+  {
+    const zebFrameCost left = { MaximumFrameCost.Triangles - total.Triangles,
+                                MaximumFrameCost.Pixels - total.Pixels };
+    const zebFrameCost cost =
+      zebEstimateFrameCost(this->GetRenderer(i), this->GetWidth(), this->GetHeight(), left);
+    total.Triangles += cost.Triangles;
+    total.Pixels += cost.Pixels;
+  }
+  if (total.Triangles > MaximumFrameCost.Triangles)
+  {
+    fprintf(stderr,
+            "zebOpenGLRenderWindow: the scene is too costly to draw (more than %.0f triangles)\n",
+            MaximumFrameCost.Triangles);
+    return false;
+  }
+  if (total.Pixels > MaximumFrameCost.Pixels)
+  {
+    fprintf(stderr,
+            "zebOpenGLRenderWindow: the scene is too costly to draw (its triangles cover more "
+            "than %.0f pixels)\n",
+            MaximumFrameCost.Pixels);
+    return false;
+  }
+  return true;
+}
+
+bool zebOpenGLRenderWindow::DrawFrame()
 {
   this->FramePending = false;
-  if (!this->Context.MakeCurrent() || !this->Painter.Prepare() || !this->PrepareFramebuffer())
-  {
-    return;
-  }
   const int width = this->GetWidth();
   const int height = this->GetHeight();
+  std::vector<unsigned char> frame;
+  if (!this->IsAffordable() || !AllocateImage(width, height, frame) ||
+      !this->Context.MakeCurrent() || !this->Painter.Prepare() || !this->PrepareFramebuffer())
+  {
+    return false;
+  }
   glViewport(0, 0, width, height);
   glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -177,10 +235,17 @@ void zebOpenGLRenderWindow::DrawFrame()
   {
     this->Painter.Paint(this->GetRenderer(i), width, height, i == 0);
   }
-  this->ReadPixels();
+  if (!this->ReadPixels(frame))
+  {
+    return false;
+  }
+  this->Pixels.swap(frame);
+  this->PixelsWidth = width;
+  this->PixelsHeight = height;
+  return true;
 }
 
-void zebOpenGLRenderWindow::ReadPixels()
+bool zebOpenGLRenderWindow::ReadPixels(std::vector<unsigned char>& rgb)
 {
   const int width = this->FramebufferWidth;
   const int height = this->FramebufferHeight;
@@ -191,25 +256,23 @@ void zebOpenGLRenderWindow::ReadPixels()
     glBlitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, this->Framebuffers[1]);
   }
-  const size_t rowBytes = static_cast<size_t>(width) * 3;
-  std::vector<unsigned char> bottomUp(rowBytes * static_cast<size_t>(height));
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+  glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   if (glGetError() != GL_NO_ERROR)
   {
     fprintf(stderr, "zebOpenGLRenderWindow: OpenGL reported an error while rendering\n");
-    return;
+    return false;
   }
-  this->Pixels.resize(bottomUp.size());
-  for (int row = 0; row < height; ++row)
+  // OpenGL gives the bottom row first.
+  const size_t rowBytes = static_cast<size_t>(width) * 3;
+  for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom)
   {
-    memcpy(&this->Pixels[static_cast<size_t>(row) * rowBytes],
-           &bottomUp[static_cast<size_t>(height - 1 - row) * rowBytes],
-           rowBytes);
+    std::swap_ranges(rgb.begin() + static_cast<ptrdiff_t>(top * rowBytes),
+                     rgb.begin() + static_cast<ptrdiff_t>((top + 1) * rowBytes),
+                     rgb.begin() + static_cast<ptrdiff_t>(bottom * rowBytes));
   }
-  this->PixelsWidth = width;
-  this->PixelsHeight = height;
+  return true;
 }
 
 bool zebOpenGLRenderWindow::IsOfCurrentSize(int width, int height) const
@@ -226,22 +289,22 @@ bool zebOpenGLRenderWindow::GrabPixels(std::vector<unsigned char>& rgb)
 {
   if (this->FramePending)
   {
-    if (!this->IsOfCurrentSize(this->FrameWidth, this->FrameHeight))
+    if (!this->IsOfCurrentSize(this->FrameWidth, this->FrameHeight) || !this->DrawFrame())
     {
       return false;
     }
-    this->DrawFrame();
   }
-  if (this->Pixels.empty())
+  else if (this->Pixels.empty())
   {
     fprintf(stderr, "zebOpenGLRenderWindow: no rendered image to grab\n");
     return false;
   }
-  if (!this->IsOfCurrentSize(this->PixelsWidth, this->PixelsHeight))
+  if (!this->IsOfCurrentSize(this->PixelsWidth, this->PixelsHeight) ||
+      !AllocateImage(this->PixelsWidth, this->PixelsHeight, rgb))
   {
     return false;
   }
-  rgb = this->Pixels;
+  std::copy(this->Pixels.begin(), this->Pixels.end(), rgb.begin());
   return true;
 }
 

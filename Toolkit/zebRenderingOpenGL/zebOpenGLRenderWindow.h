@@ -30,7 +30,9 @@ public:
   // Asks for a frame of every renderer; without renderers the image is black.
   void Render() override;
   // The pixels of the last render, drawn now when they were not yet; false
-  // when there was none or it failed, or when the window was resized since.
+  // when there was none or it failed, when the window was resized since, or
+  // when there is no memory for the image. A frame that would cost more than
+  // a window draws (zebFrameCost.h) is refused.
   bool GrabPixels(std::vector<unsigned char>& rgb) override;
 
   // Deletes the framebuffer, the shader program and the context.
@@ -43,10 +45,16 @@ protected:
 private:
   bool PrepareFramebuffer();
   void DeleteFramebuffer();
-  void DrawFrame();
+  // False, with a message, when the frame would cost more than a window
+  // draws (zebFrameCost.h).
+  bool IsAffordable() const;
+  // Draws the pending frame and keeps its pixels; false, after one message,
+  // when it could not be drawn.
+  bool DrawFrame();
   // False, with a message, when the window's size is no longer width by height.
   bool IsOfCurrentSize(int width, int height) const;
-  void ReadPixels();
+  // The framebuffer's pixels into rgb, top row first; rgb is of its size.
+  bool ReadPixels(std::vector<unsigned char>& rgb);
 
   zebOffscreenContext Context;
   zebOpenGLScenePainter Painter;

@@ -12,18 +12,35 @@
 
 namespace
 {
+// Each copy of a mesh comes with its placement (zebActor.h), three rows of
+// an affine map. Normals turn by the map's cofactors, its inverse transpose
+// times its determinant, with the sign of the determinant taken out; a map
+// that mirrors turns the triangles' winding, and with it the side that
+// faces the viewer.
 const char* const VertexShader = R"(#version 330 core
 uniform mat4 view;
 uniform mat4 projection;
 layout(location = 0) in vec3 position;
 layout(location = 1) in vec3 normal;
+layout(location = 2) in vec4 placementX;
+layout(location = 3) in vec4 placementY;
+layout(location = 4) in vec4 placementZ;
 out vec3 eyePosition;
 out vec3 eyeNormal;
+flat out int mirrored;
 void main()
 {
-  vec4 eye = view * vec4(position, 1.0);
+  vec4 point = vec4(position, 1.0);
+  vec4 world = vec4(dot(placementX, point), dot(placementY, point), dot(placementZ, point), 1.0);
+  vec3 x = vec3(placementX.x, placementY.x, placementZ.x);
+  vec3 y = vec3(placementX.y, placementY.y, placementZ.y);
+  vec3 z = vec3(placementX.z, placementY.z, placementZ.z);
+  float determinant = dot(x, cross(y, z));
+  mirrored = determinant < 0.0 ? 1 : 0;
+  vec3 worldNormal = mat3(cross(y, z), cross(z, x), cross(x, y)) * normal;
+  vec4 eye = view * world;
   eyePosition = eye.xyz;
-  eyeNormal = mat3(view) * normal;
+  eyeNormal = mat3(view) * (determinant < 0.0 ? -worldNormal : worldNormal);
   gl_Position = projection * eye;
 }
 )";
@@ -37,12 +54,13 @@ uniform float shininess;
 uniform float opacity;
 in vec3 eyePosition;
 in vec3 eyeNormal;
+flat in int mirrored;
 out vec4 fragmentColor;
 void main()
 {
   vec3 toEye = normalize(-eyePosition);
   vec3 n = length(eyeNormal) > 1e-12 ? normalize(eyeNormal) : toEye;
-  if (!gl_FrontFacing)
+  if (gl_FrontFacing == (mirrored != 0))
   {
     n = -n;
   }
@@ -88,6 +106,38 @@ void UploadAttribute(GLuint buffer, GLuint location, const std::vector<float>& v
                GL_STREAM_DRAW);
   glVertexAttribPointer(location, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
   glEnableVertexAttribArray(location);
+}
+
+// The rows of each copy's placement, one copy after the other; without
+// placements every vertex gets the identity map.
+void UploadPlacements(GLuint buffer, const std::vector<float>& placements)
+{
+  const GLuint first = 2;
+  if (placements.empty())
+  {
+    for (GLuint row = 0; row < 3; ++row)
+    {
+      glDisableVertexAttribArray(first + row);
+      glVertexAttrib4f(first + row, row == 0, row == 1, row == 2, 0.0f);
+    }
+    return;
+  }
+  glBindBuffer(GL_ARRAY_BUFFER, buffer);
+  glBufferData(GL_ARRAY_BUFFER,
+               static_cast<GLsizeiptr>(placements.size() * sizeof(float)),
+               placements.data(),
+               GL_STREAM_DRAW);
+  for (GLuint row = 0; row < 3; ++row)
+  {
+    glVertexAttribPointer(first + row,
+                          4,
+                          GL_FLOAT,
+                          GL_FALSE,
+                          12 * sizeof(float),
+                          reinterpret_cast<const void*>(4 * row * sizeof(float)));
+    glVertexAttribDivisor(first + row, 1);
+    glEnableVertexAttribArray(first + row);
+  }
 }
 
 // An actor is drawn when it has triangles, is not fully transparent, and
@@ -214,20 +264,25 @@ void zebOpenGLScenePainter::DrawActor(zebActor* actor)
   glUniform1f(glGetUniformLocation(this->Program, "opacity"),
               static_cast<float>(actor->GetOpacity()));
 
-  GLuint buffers[3];
-  glGenBuffers(3, buffers);
+  GLuint buffers[4];
+  glGenBuffers(4, buffers);
   UploadAttribute(buffers[0], 0, mesh->GetPositions());
   UploadAttribute(buffers[1], 1, mesh->GetNormals());
+  UploadPlacements(buffers[2], actor->GetPlacements());
   const std::vector<unsigned int>& triangles = mesh->GetTriangles();
-  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffers[2]);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffers[3]);
   glBufferData(GL_ELEMENT_ARRAY_BUFFER,
                static_cast<GLsizeiptr>(triangles.size() * sizeof(unsigned int)),
                triangles.data(),
                GL_STREAM_DRAW);
-  glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(triangles.size()), GL_UNSIGNED_INT, nullptr);
+  glDrawElementsInstanced(GL_TRIANGLES,
+                          static_cast<GLsizei>(triangles.size()),
+                          GL_UNSIGNED_INT,
+                          nullptr,
+                          static_cast<GLsizei>(actor->GetNumberOfCopies()));
   glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
   glBindBuffer(GL_ARRAY_BUFFER, 0);
-  glDeleteBuffers(3, buffers);
+  glDeleteBuffers(4, buffers);
 }
 
 void zebOpenGLScenePainter::ReleaseGraphicsResources()

@@ -2,6 +2,7 @@
 // depth test, one headlight at the camera, per-fragment shading from the
 // interpolated point normals with a diffuse and specular material, and
 // opacity (opaque actors first, then translucent ones blended over them).
+// An actor's mesh is drawn once per placement in one instanced draw.
 #ifndef ZEB_OPENGL_SCENE_PAINTER_H
 #define ZEB_OPENGL_SCENE_PAINTER_H
 

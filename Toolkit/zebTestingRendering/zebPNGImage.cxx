@@ -8,6 +8,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 namespace
 {
@@ -102,13 +103,21 @@ bool zebPNGImage::Read(const std::string& path, zebRGBImage& image, std::string&
     png_set_sig_bytes(png, 8);
     decoded = DecodeRows(file, png, info, state);
   }
-  if (decoded)
+  if (!decoded)
   {
-    CopyPixels(png, info, image);
+    error = state.Message;
   }
   else
   {
-    error = state.Message;
+    try
+    {
+      CopyPixels(png, info, image);
+    }
+    catch (const std::bad_alloc&)
+    {
+      error = "not enough memory for the image";
+      decoded = false;
+    }
   }
   png_destroy_read_struct(&png, &info, nullptr);
   fclose(file);

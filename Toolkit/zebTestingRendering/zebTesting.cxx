@@ -9,7 +9,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <filesystem>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -281,6 +283,23 @@ int CompareWithBaselines(const RegressionOptions& options,
 }
 
 int zebTesting::Test(int argc, char* argv[], zebRenderWindow* window, double threshold)
+{
+  try
+  {
+    return Check(argc, argv, window, threshold);
+  }
+  catch (const std::bad_alloc&)
+  {
+    fprintf(stderr, "zebTesting: not enough memory to check the image\n");
+  }
+  catch (const std::exception& e)
+  {
+    fprintf(stderr, "zebTesting: cannot check the image: %s\n", e.what());
+  }
+  return FAILED;
+}
+
+int zebTesting::Check(int argc, char* argv[], zebRenderWindow* window, double threshold)
 {
   const RegressionOptions options = ParseOptions(argc, argv);
   const int satisfied = options.Interactive ? DO_INTERACTOR : PASSED;

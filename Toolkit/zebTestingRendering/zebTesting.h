@@ -51,7 +51,12 @@ public:
     DO_INTERACTOR = 3
   };
 
+  // A failure inside the check, memory that cannot be had included, is one
+  // line on standard error and the answer FAILED.
   static int Test(int argc, char* argv[], zebRenderWindow* window, double threshold);
+
+private:
+  static int Check(int argc, char* argv[], zebRenderWindow* window, double threshold);
 };
 
 #endif

@@ -37,15 +37,23 @@ static bool openOutput(int in, const char* inputName, const char* outputName, Ou
 // into *list; returns the exit status so far.
 static int readList(int in, const char* inputName, std::string* text, TclInitList* list)
 {
-  ListReading reading = readWholeFile(in, text);
-  if (reading != ListReading::read)
+  try
   {
-    reportListReading(reading, inputName);
-    return 1;
+    ListReading reading = readWholeFile(in, text);
+    if (reading != ListReading::read)
+    {
+      reportListReading(reading, inputName);
+      return 1;
+    }
+    if (const char* error = readInitList(*text, list))
+    {
+      fputs(error, stderr);
+      return 1;
+    }
   }
-  if (const char* error = readInitList(*text, list))
+  catch (...)
   {
-    fputs(error, stderr);
+    reportException("reading input file", inputName);
     return 1;
   }
   return 0;

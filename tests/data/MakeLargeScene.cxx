@@ -17,7 +17,18 @@
 //   reused-points USES   a Coordinate of 1,000,000 points and a shape of one
 //                        triangle on it, with a crease angle, used USES times;
 //   reused-dropped USES  a shape of 333,333 two-corner polygons, none of which
-//                        makes a face, used USES times.
+//                        makes a face, used USES times;
+//   hexagon-uses USES    one hexagon, used USES more times in place: every use
+//                        covers the same half of the picture;
+//   triangle-uses USES   the same with one triangle;
+//   glass-uses USES      the same with a translucent square, whose every
+//                        use is drawn and blended over the others;
+//   polygon-grid LEVELS  a shape of 20 corners, then LEVELS groups that each
+//                        use the one before twice, side by side: 2^(LEVELS+1)
+//                        - 1 uses, each a few pixels wide;
+//   square-fan CORNERS   one face whose CORNERS corners go round the four
+//                        points of a square again and again: every other
+//                        triangle of its fan covers half of the square.
 //
 //   MakeLargeScene KIND COUNT output.wrl
 #include <cmath>
@@ -136,6 +147,74 @@ bool WriteReusedPoints(FILE* file, long long uses)
     uses);
 }
 
+bool WriteHexagonUses(FILE* file, long long uses)
+{
+  fputs(Header, file);
+  return WriteUses(
+    file,
+    "Shape { geometry IndexedFaceSet { coord Coordinate { point [ 1 0 0, 0.5 0.87 0, "
+    "-0.5 0.87 0, -1 0 0, -0.5 -0.87 0, 0.5 -0.87 0 ] } coordIndex [ 0 1 2 3 4 5 ] } }",
+    uses);
+}
+
+bool WriteTriangleUses(FILE* file, long long uses)
+{
+  fputs(Header, file);
+  return WriteUses(file,
+                   "Shape { geometry IndexedFaceSet { coord Coordinate { point [ -1 -1 0, 1 -1 0, "
+                   "0 1 0 ] } coordIndex [ 0 1 2 ] } }",
+                   uses);
+}
+
+bool WriteGlassUses(FILE* file, long long uses)
+{
+  fputs(Header, file);
+  return WriteUses(file,
+                   "Shape { appearance Appearance { material Material { transparency 0.5 } } "
+                   "geometry IndexedFaceSet { coord Coordinate { point [ -1 -1 0, 1 -1 0, 1 1 0, "
+                   "-1 1 0 ] } coordIndex [ 0 1 2 3 ] } }",
+                   uses);
+}
+
+bool WritePolygonGrid(FILE* file, long long levels)
+{
+  fprintf(file, "%sDEF L0 Shape { geometry IndexedFaceSet { coord Coordinate { point [\n", Header);
+  for (int i = 0; i < 20; ++i)
+  {
+    double angle = 2 * 3.14159265358979323846 * i / 20;
+    fprintf(file, "%.6f %.6f 0\n", 0.4 * std::cos(angle), 0.4 * std::sin(angle));
+  }
+  fputs("] }\ncoordIndex [ 0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 ] } }\n", file);
+  // Level k puts its second use 2^((k-1)/2) to the right (k odd) or up.
+  for (long long k = 1; k <= levels; ++k)
+  {
+    long long step = 1LL << ((k - 1) / 2);
+    fprintf(file,
+            "DEF L%lld Group { children [ USE L%lld Transform { translation %lld %lld 0 "
+            "children USE L%lld } ] }\n",
+            k,
+            k - 1,
+            k % 2 ? step : 0,
+            k % 2 ? 0 : step,
+            k - 1);
+  }
+  return !ferror(file);
+}
+
+bool WriteSquareFan(FILE* file, long long corners)
+{
+  fprintf(file,
+          "%sShape { geometry IndexedFaceSet {\n"
+          "coord Coordinate { point [ 0 0 0, 1 0 0, 1 1 0, 0 1 0 ] }\ncoordIndex [\n",
+          Header);
+  static const char* const corner[] = { "0 ", "1 ", "2 ", "3\n" };
+  for (long long c = 0; c < corners; ++c)
+  {
+    fputs(corner[c % 4], file);
+  }
+  return fputs("] } }\n", file) >= 0;
+}
+
 bool WriteReusedDropped(FILE* file, long long uses)
 {
   fprintf(file,
@@ -163,7 +242,12 @@ int main(int argc, char* argv[])
                                 { "spread", WriteSpread },
                                 { "oversized", WriteOversized },
                                 { "reused-points", WriteReusedPoints },
-                                { "reused-dropped", WriteReusedDropped } };
+                                { "reused-dropped", WriteReusedDropped },
+                                { "hexagon-uses", WriteHexagonUses },
+                                { "triangle-uses", WriteTriangleUses },
+                                { "glass-uses", WriteGlassUses },
+                                { "polygon-grid", WritePolygonGrid },
+                                { "square-fan", WriteSquareFan } };
   const Kind* kind = nullptr;
   for (const Kind& k : kinds)
   {
@@ -172,10 +256,10 @@ int main(int argc, char* argv[])
   long long count = argc == 4 ? atoll(argv[2]) : 0;
   if (count <= 0 || !kind)
   {
-    fprintf(
-      stderr,
-      "Usage: %s shared|cone|spread|oversized|reused-points|reused-dropped COUNT output.wrl\n",
-      argv[0]);
+    fprintf(stderr,
+            "Usage: %s shared|cone|spread|oversized|reused-points|reused-dropped|hexagon-uses|"
+            "triangle-uses|glass-uses|polygon-grid|square-fan COUNT output.wrl\n",
+            argv[0]);
     return 1;
   }
   FILE* file = fopen(argv[3], "wb");

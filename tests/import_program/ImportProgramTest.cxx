@@ -3,6 +3,8 @@
 // registrations, and TestVRMLImporter's two reads.
 #include "RunProcess.h"
 
+#include <zebPNGImage.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -359,4 +361,105 @@ TEST(ImportTests, LongFilesAreReadInChunks)
   EXPECT_EQ(r.err, "");
   EXPECT_LT(r.peakKiB, 256 * 1024);
   std::filesystem::remove_all(root);
+}
+
+// Scenes within the reader's bounds whose drawing is not: a hexagon and a
+// triangle used 999,000 times in place (one actor per use took 2.5 GB and
+// aborted on the allocation that failed under the limit), and fans of
+// 5,000,000 and 500,000 corners going round a square, every other triangle
+// covering half of it (minutes, and 13 to 18 s of processor time). Each is
+// refused in one line; the check then fails. The costliest scenes within the
+// bounds on a frame, 6,600 translucent squares over each other and 4,718,574
+// triangles of 262,143 uses of a 20-gon, are drawn. TestVRMLImporter, which
+// draws nothing, reads every one in bounded memory.
+TEST(ImportTests, DrawingIsBounded)
+{
+  const std::string refused = "zebOpenGLRenderWindow: the scene is too costly to draw (its "
+                              "triangles cover more than 500000000 pixels)\n"
+                              "zebTesting: the window gave no image to compare with " +
+                              Baseline + "\n";
+  const struct
+  {
+    const char* Kind;
+    const char* Count;
+    bool Drawn;
+  } scenes[] = { { "hexagon-uses", "999000", false }, { "triangle-uses", "999000", false },
+                 { "square-fan", "5000000", false },  { "square-fan", "500000", false },
+                 { "glass-uses", "6600", true },      { "polygon-grid", "17", true } };
+  for (const auto& scene : scenes)
+  {
+    std::string what = std::string(scene.Kind) + " " + scene.Count;
+    std::string root = LargeSceneRoot(scene.Kind, scene.Count);
+    ProcessResult r =
+      RunOnLargeScene({ "TestVRMLNormals", "-D", root, "-V", Baseline, "-T", root });
+    EXPECT_EQ(r.signal, 0) << what;
+    EXPECT_EQ(r.exitStatus, 1) << what;
+    if (scene.Drawn)
+    {
+      EXPECT_EQ(r.err.rfind("zebTesting: image error ", 0), 0u) << what << r.err;
+    }
+    else
+    {
+      EXPECT_EQ(r.err, refused) << what;
+    }
+    EXPECT_LT(r.peakKiB, 1536 * 1024) << what;
+
+    r = RunOnLargeScene({ "TestVRMLImporter", "-D", root });
+    EXPECT_EQ(r.exitStatus, 0) << what;
+    EXPECT_EQ(r.err, "") << what;
+    EXPECT_LT(r.peakKiB, 1536 * 1024) << what;
+    std::filesystem::remove_all(root);
+  }
+}
+
+// An allocation that fails anywhere on the import, the rendering or the
+// check ends that step in one line; the check then fails with status 1, and
+// nothing reaches the runtime's terminate. The probe fails every allocation
+// of the given size or more: 480,000 bytes is the 400 by 400 image, one byte
+// more is the check's own work, 65,537 bytes the reading of the scene.
+TEST(ImportTests, FailedAllocationsEndInOneLine)
+{
+  const std::string scene = DataRoot + "/Data/WineGlass.wrl";
+  const std::string noImage =
+    "zebOpenGLRenderWindow: not enough memory for an image of 400 by 400 pixels\n"
+    "zebTesting: the window gave no image to compare with " +
+    Baseline + "\n";
+  const std::string unread =
+    "zebVRMLImporter: " + scene + ": not enough memory to read the scene\n";
+  // A baseline of another picture makes the check fail, and write its
+  // side-by-side image: the largest allocation of the check.
+  zebRGBImage grey;
+  grey.Width = grey.Height = 400;
+  grey.Pixels.assign(400 * 400 * 3, 128);
+  const std::string other = MakeTempDirectory() + "/Grey.png";
+  std::string error;
+  ASSERT_TRUE(zebPNGImage::Write(other, grey, error)) << error;
+  const struct
+  {
+    const char* From;
+    const char* Test;
+    const std::string& Against;
+    int Status;
+    std::string Err;
+  } cases[] = {
+    { "480000", "TestVRMLNormals", Baseline, 1, noImage },
+    { "480001", "TestVRMLNormals", other, 1, "zebTesting: not enough memory to check the image\n" },
+    { "65537", "TestVRMLNormals", Baseline, 1, unread + noImage },
+    { "65537", "TestVRMLImporter", Baseline, 0, unread + unread },
+  };
+  for (const auto& c : cases)
+  {
+    ProcessOptions options;
+    options.setEnv = { std::string("ZEB_FAIL_ALLOC_FROM=") + c.From };
+    options.unsetEnv = { "DISPLAY" };
+    std::string temporary = MakeTempDirectory();
+    ProcessResult r = RunProcess(
+      { IMPORT_TESTS_ALLOC_PROBE, c.Test, "-D", DataRoot, "-V", c.Against, "-T", temporary },
+      options);
+    EXPECT_EQ(r.signal, 0) << c.From;
+    EXPECT_EQ(r.exitStatus, c.Status) << c.From;
+    // The failing check reports its error and images before the guard's line.
+    const size_t tail = r.err.size() >= c.Err.size() ? r.err.size() - c.Err.size() : 0;
+    EXPECT_EQ(c.Against == other ? r.err.substr(tail) : r.err, c.Err) << c.From << "\n" << r.err;
+  }
 }

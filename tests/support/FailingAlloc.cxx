@@ -38,6 +38,32 @@ void* operator new[](std::size_t size)
   return allocate(size);
 }
 
+// The forms that give null rather than throw, which libraries such as LLVM
+// (in Mesa's driver) use, so that every allocation goes through one pair.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+  try
+  {
+    return allocate(size);
+  }
+  catch (...)
+  {
+    return nullptr;
+  }
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+  try
+  {
+    return allocate(size);
+  }
+  catch (...)
+  {
+    return nullptr;
+  }
+}
+
 void operator delete(void* memory) noexcept
 {
   free(memory);
@@ -54,6 +80,16 @@ void operator delete(void* memory, std::size_t) noexcept
 }
 
 void operator delete[](void* memory, std::size_t) noexcept
+{
+  free(memory);
+}
+
+void operator delete(void* memory, const std::nothrow_t&) noexcept
+{
+  free(memory);
+}
+
+void operator delete[](void* memory, const std::nothrow_t&) noexcept
 {
   free(memory);
 }

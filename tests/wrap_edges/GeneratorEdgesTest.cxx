@@ -95,7 +95,7 @@ TEST(GeneratorEdges, ExceptionsEndInOneLineAndLeaveNoPartialOutput)
           RunProcess(Command(g.allocProbe, g.python, f.list, f.first, f.second), options);
         bool outOfMemory = std::string(kind) == "bad_alloc";
         std::string doing = "while generating " + std::string(g.python ? f.second : f.first);
-        if (g.python && whileReading)
+        if (whileReading)
           doing = "reading input file " + f.list;
         std::string line = outOfMemory ? "Out of memory " + doing + "\n"
                                        : "Error " + doing + ": allocation refused\n";

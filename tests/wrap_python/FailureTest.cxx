@@ -236,14 +236,21 @@ TEST(Failure, ListFileAsAnOutputIsRefused)
   std::filesystem::create_hard_link(w.list, hardLink);
   const std::string fresh = w.scratch.File("fresh.cxx");
   // The list as either output, under its own path or a hard link (the last
-  // of each run is the one the message names); the other output, old, new
-  // or one that cannot be opened, is left as it was.
+  // of each run is the one the message names); the other output, old, new,
+  // one that cannot be opened, or a symbolic link to a file still to be made
+  // (which the run made through the link, and used to leave behind), is left
+  // as it was.
   const std::string unopenable = w.scratch.File("no/such/dir/InitImpl.cxx");
-  const std::vector<std::vector<std::string>> runs = { { w.list, w.impl, w.list },
-                                                       { w.init, hardLink, hardLink },
-                                                       { hardLink, fresh, hardLink },
-                                                       { fresh, w.list, w.list },
-                                                       { w.list, unopenable, w.list } };
+  std::vector<std::vector<std::string>> runs = { { w.list, w.impl, w.list },
+                                                 { w.init, hardLink, hardLink },
+                                                 { hardLink, fresh, hardLink },
+                                                 { fresh, w.list, w.list },
+                                                 { w.list, unopenable, w.list } };
+#ifndef _WIN32
+  const std::string link = w.scratch.File("link.cxx");
+  std::filesystem::create_symlink("fresh.cxx", link);
+  runs.push_back({ link, w.list, w.list });
+#endif
   for (const std::vector<std::string>& outputs : runs)
   {
     ExpectFailure(Generate({ w.list, outputs[0], outputs[1] }),
@@ -252,6 +259,9 @@ TEST(Failure, ListFileAsAnOutputIsRefused)
     w.ExpectOutputsUntouched();
     EXPECT_FALSE(FileExists(fresh));
   }
+#ifndef _WIN32
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+#endif
 }
 
 // File-size limits exist on POSIX systems only.

@@ -119,7 +119,7 @@ TEST_F(WrapTclInitFailure, MemoryThatCannotBeObtained)
   ASSERT_TRUE(WriteFile(input, "zebLib " + std::string(48 << 20, 'x')));
   ProcessResult r = RunProcess(
     { "/bin/sh", "-c", "ulimit -v 32768 && exec \"$0\" \"$@\"", WRAP_TCL_INIT, input, output });
-  EXPECT_EQ(r.err, "Out of memory while generating " + output + "\n");
+  EXPECT_EQ(r.err, "Out of memory reading input file " + input + "\n");
   EXPECT_EQ(r.exitStatus, 1);
   EXPECT_EQ(r.signal, 0);
 #endif

@@ -155,15 +155,18 @@ TEST_P(ExodusReaderFormats, BlocksInFileOrderWithPointsInOrderOfFirstUse)
   EXPECT_EQ(last->GetPoints()->GetValue(3 * 2), 1.0);
 }
 
-// A triangle, a polygon (NSIDED), an element of a type no reader knows and
-// a bar: the triangle and the bar are read, with the ids of their elements'
-// positions in the file, and each other block gives one line.
+// A triangle, a polygon (NSIDED), an element of a type no reader knows, a
+// bar, and elements whose nodes do not fit their type: the triangle and the
+// bar are read, with the ids of their elements' positions in the file, and
+// each other block gives one line. A "TETRA4" of 8 nodes each used to be read
+// as tetrahedra.
 TEST_P(ExodusReaderFormats, BlocksOfKindsTheReaderDoesNotReadAreSkipped)
 {
   TempDirectory directory;
   std::string path = directory.File("kinds.exo");
   ExodusMeshToWrite mesh = OneBlockMesh(5, "TRI3", 3, { 1, 2, 3 });
-  ExodusBlockToWrite polygon = mesh.blocks[0], unknown = mesh.blocks[0], bar = mesh.blocks[0];
+  ExodusBlockToWrite polygon = mesh.blocks[0], unknown = mesh.blocks[0], bar = mesh.blocks[0],
+                     tetra = mesh.blocks[0], hex = mesh.blocks[0];
   polygon.id = 2;
   polygon.elementType = "NSIDED";
   polygon.connectivity = { 2, 5, 4, 3, 1, 2, 3 };
@@ -176,7 +179,15 @@ TEST_P(ExodusReaderFormats, BlocksOfKindsTheReaderDoesNotReadAreSkipped)
   bar.elementType = "BAR2";
   bar.nodesPerElement = 2;
   bar.connectivity = { 5, 3 };
-  mesh.blocks.insert(mesh.blocks.end(), { polygon, unknown, bar });
+  tetra.id = 5;
+  tetra.elementType = "TETRA4";
+  tetra.nodesPerElement = 8;
+  tetra.connectivity = { 1, 2, 3, 4, 5, 4, 3, 2 };
+  hex.id = 6;
+  hex.elementType = "HEX";
+  hex.nodesPerElement = 4;
+  hex.connectivity = { 1, 2, 3, 4 };
+  mesh.blocks.insert(mesh.blocks.end(), { polygon, unknown, bar, tetra, hex });
   WriteMesh(path, mesh, GetParam());
 
   testing::internal::CaptureStderr();
@@ -185,7 +196,11 @@ TEST_P(ExodusReaderFormats, BlocksOfKindsTheReaderDoesNotReadAreSkipped)
   EXPECT_EQ(
     testing::internal::GetCapturedStderr(),
     start + "2 skipped: its elements are of type \"NSIDED\", which the reader does not read\n" +
-      start + "3 skipped: its elements are of type \"KNOT?2\", which the reader does not read\n");
+      start + "3 skipped: its elements are of type \"KNOT?2\", which the reader does not read\n" +
+      start +
+      "5 skipped: its elements of type \"TETRA4\" have 8 nodes each, which does not fit that " +
+      "type\n" + start +
+      "6 skipped: its elements of type \"HEX\" have 4 nodes each, which does not fit that type\n");
   ASSERT_NE(ElementBlocks(reader), nullptr);
   ASSERT_EQ(ElementBlocks(reader)->GetNumberOfBlocks(), 2u);
   EXPECT_EQ(Values(Grid(reader, 0)->GetCellData(), "ImplicitElementId"), Ids({ 1 }));

@@ -153,12 +153,19 @@ TEST_F(OpenGLWindow, DiffuseSpecularAndTiltedNormals)
   ExpectNear(MiddleOf(facing), { 255, 128, 0 }, 2);
   facing->SetSpecularColor(0.0, 0.0, 1.0);
   ExpectNear(MiddleOf(facing), { 255, 128, 255 }, 2);
+  // Placed by a mirror, its front faces still face the light.
+  facing->SetPlacements({ -1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0 });
+  ExpectNear(MiddleOf(facing), { 255, 128, 255 }, 2);
   facing->Delete();
 
   // Normals tilted by 60 degrees see the headlight at half strength:
   // 0.8 * (0.1 + 0.9 * 0.5) = 0.44.
   zebActor* tilted = MakeTriangleActor(0.0, 60.0);
   ExpectNear(MiddleOf(tilted), { 112, 112, 112 }, 3);
+  // Stretched along x by the square root of 3, the normals turn by the
+  // inverse transpose to 45 degrees: 0.8 * (0.1 + 0.9 * 0.7071) = 0.589.
+  tilted->SetPlacements({ 1.7320508f, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0 });
+  ExpectNear(MiddleOf(tilted), { 150, 150, 150 }, 3);
   tilted->Delete();
 }
 
@@ -188,6 +195,96 @@ TEST_F(OpenGLWindow, NearerSurfaceHidesFartherOneAndOpacityBlends)
   clear->SetOpacity(0.0);
   ExpectNear(MiddleOf(clear), { 51, 102, 153 }, 0);
   clear->Delete();
+}
+
+// One mesh placed twice, left and right: both copies are drawn and framed,
+// with the background between them.
+TEST_F(OpenGLWindow, MeshIsDrawnAtEveryPlacement)
+{
+  zebActor* sphere = MakeSphereActor(16, 32);
+  sphere->SetPlacements(
+    { 1, 0, 0, -2, 0, 1, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 0, 1, 0, 0, 0, 0, 1, 0 });
+  double bounds[6];
+  sphere->GetBounds(bounds);
+  EXPECT_NEAR(bounds[0], -3.0, 1e-6);
+  EXPECT_NEAR(bounds[1], 3.0, 1e-6);
+  zebRenderer* renderer = zebRenderer::New();
+  renderer->SetBackground(0.0, 0.0, 0.0);
+  renderer->AddActor(sphere);
+  sphere->Delete();
+  std::vector<unsigned char> rgb = RenderAlone(renderer, 90, 90);
+  renderer->Delete();
+  ASSERT_EQ(rgb.size(), 90u * 90u * 3u);
+  // The framing's half height at the centre is 3.39 (a bounding sphere of
+  // radius 3.32 in 30 degrees), so the spheres lie 27 pixels either side of
+  // the middle, mirror images of each other.
+  const Colour left = PixelAt(rgb, 90, 18, 45), right = PixelAt(rgb, 90, 72, 45);
+  EXPECT_GT(left.r, 150);
+  ExpectNear(right, { left.r, left.g, left.b }, 1);
+  ExpectNear(PixelAt(rgb, 90, 45, 45), { 0, 0, 0 }, 0);
+}
+
+// A frame beyond what a window draws in reasonable time is refused in one
+// line, before any drawing: by the pixels its triangles cover (the framed
+// triangle covers 37,300 pixels of 400 by 400, drawn 14,000 times over
+// itself), and by the number of its triangles (10,001 copies of 1,001
+// triangles, all but one without area). A hundred copies are drawn, and so
+// are all of them once the view is moved off them, or once the camera,
+// nearer, has all but one behind it (the copies 10 before and 10 behind the
+// scene's centre).
+TEST_F(OpenGLWindow, FramesCostingMoreThanABoundAreRefused)
+{
+  zebActor* triangle = MakeTriangleActor(0.0, 0.0);
+  zebActor* triangles = MakeTriangleActor(0.0, 0.0);
+  for (int i = 0; i < 1000; ++i)
+  {
+    triangles->GetMesh()->InsertNextTriangle(0, 0, 1);
+  }
+  const std::string tooManyPixels = "zebOpenGLRenderWindow: the scene is too costly to draw (its "
+                                    "triangles cover more than 500000000 pixels)\n";
+  const std::string tooManyTriangles =
+    "zebOpenGLRenderWindow: the scene is too costly to draw (more than 10000000 triangles)\n";
+  const struct
+  {
+    zebActor* Actor;
+    size_t Copies;
+    double Pan;   // view heights to the right
+    bool Behind;  // the camera 1,000 times nearer, the copies but the first behind it
+    std::string Refusal;
+  } cases[] = {
+    { triangle, 14000, 0.0, false, tooManyPixels },
+    { triangle, 100, 0.0, false, "" },
+    { triangle, 14000, 2.0, false, "" },
+    { triangle, 14000, 0.0, true, "" },
+    { triangles, 10001, 0.0, false, tooManyTriangles },
+    { triangles, 100, 0.0, false, "" },
+  };
+  for (const auto& c : cases)
+  {
+    std::vector<float> placements;
+    for (size_t copy = 0; copy < c.Copies; ++copy)
+    {
+      const float depth = !c.Behind ? 0.0f : copy == 0 ? -10.0f : 10.0f;
+      placements.insert(placements.end(), { 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, depth });
+    }
+    c.Actor->SetPlacements(placements);
+    zebRenderer* renderer = zebRenderer::New();
+    renderer->AddActor(c.Actor);
+    renderer->PanCamera(c.Pan, 0.0);
+    renderer->ZoomCamera(c.Behind ? 1000.0 : 1.0);
+    zebRenderWindow* window = MakeWindow(renderer, 400, 400);
+    renderer->Delete();
+    window->Render();
+    std::vector<unsigned char> rgb;
+    testing::internal::CaptureStderr();
+    const bool grabbed = window->GrabPixels(rgb);
+    const std::string err = testing::internal::GetCapturedStderr();
+    window->Delete();
+    EXPECT_EQ(grabbed, c.Refusal.empty()) << c.Copies;
+    EXPECT_EQ(err, c.Refusal) << c.Copies;
+  }
+  triangle->Delete();
+  triangles->Delete();
 }
 
 TEST_F(OpenGLWindow, MeshWithCornersBeyondItsPointsIsNotDrawn)

@@ -81,6 +81,30 @@ TEST(VRMLImporter, ReadsShapesIntoActorsOfRendererZero)
   window->Delete();
 }
 
+// A shape used three times becomes one actor drawn at three placements.
+TEST(VRMLImporter, ShapeUsedAgainIsOneActorWithAPlacementPerUse)
+{
+  std::string path = MakeTempDirectory() + "/uses.wrl";
+  ASSERT_TRUE(WriteFile(path,
+                        "#VRML V2.0 utf8\n"
+                        "DEF S Shape { geometry IndexedFaceSet { coord Coordinate { point [ 0 0 "
+                        "0, 1 0 0, 0 1 0 ] } coordIndex [ 0 1 2 ] } }\n"
+                        "USE S Transform { translation 0 0 7 children USE S }\n"));
+  CountingWindow* window = CountingWindow::New();
+  EXPECT_EQ(ReadInto(window, path.c_str()), "");
+  zebRenderer* renderer = window->GetRenderer(0);
+  ASSERT_EQ(renderer->GetNumberOfActors(), 1);
+  zebActor* actor = renderer->GetActor(0);
+  EXPECT_EQ(actor->GetNumberOfCopies(), 3u);
+  EXPECT_EQ(actor->GetMesh()->GetNumberOfTriangles(), 1);
+  ASSERT_EQ(actor->GetPlacements().size(), 36u);
+  EXPECT_EQ(actor->GetPlacements()[24 + 11], 7.0f);
+  double bounds[6];
+  renderer->GetBounds(bounds);
+  EXPECT_EQ(bounds[5], 7.0);
+  window->Delete();
+}
+
 TEST(VRMLImporter, MakesARendererWhenTheWindowHasNone)
 {
   CountingWindow* window = CountingWindow::New();

@@ -59,6 +59,27 @@ void TriangleNormal(const zebVRMLShape& s, size_t t, double n[3])
   n[2] = u[0] * v[1] - u[1] * v[0];
 }
 
+// The points of one use of a shape, placed in world coordinates.
+std::vector<double> Placed(const zebVRMLShape& s, size_t use)
+{
+  std::vector<double> world;
+  EXPECT_LE(12 * use + 12, s.Placements.size());
+  if (12 * use + 12 > s.Placements.size())
+  {
+    return world;
+  }
+  const double* m = &s.Placements[12 * use];
+  for (size_t p = 0; p + 2 < s.Points.size(); p += 3)
+  {
+    for (int i = 0; i < 3; ++i)
+    {
+      world.push_back(m[4 * i] * s.Points[p] + m[4 * i + 1] * s.Points[p + 1] +
+                      m[4 * i + 2] * s.Points[p + 2] + m[4 * i + 3]);
+    }
+  }
+  return world;
+}
+
 // Every triangle faces the way the normals of its corners point.
 void ExpectFrontFacesFollowNormals(const zebVRMLShape& s)
 {
@@ -79,6 +100,8 @@ TEST(VRMLReader, IndexedFaceSetSplitIntoFansWithFlatNormals)
 {
   zebVRMLScene scene = Read(Header + "# a comment\n" + Square());
   ASSERT_EQ(scene.Shapes.size(), 1u);
+  // A carriage return alone ends a line, and a comment, as a line feed does.
+  ASSERT_EQ(Read("#VRML V2.0 utf8\r# a comment\r" + Square()).Shapes.size(), 1u);
   const zebVRMLShape& s = scene.Shapes[0];
   EXPECT_EQ(s.Points.size(), 12u);
   EXPECT_EQ(s.Triangles, (std::vector<int>{ 0, 1, 2, 0, 2, 3 }));
@@ -128,7 +151,7 @@ TEST(VRMLReader, MaterialAndFlags)
   EXPECT_EQ(scene.Shapes[1].Shininess, 1.0);
 }
 
-TEST(VRMLReader, TransformsApplyToPointsAndNormals)
+TEST(VRMLReader, TransformsPlaceEachUse)
 {
   // Rotation about the centre: (2,0,0) turned half round z about (1,0,0).
   zebVRMLScene scene = Read(Header + "Transform { center 1 0 0 rotation 0 0 1 3.14159265358979 "
@@ -136,8 +159,11 @@ TEST(VRMLReader, TransformsApplyToPointsAndNormals)
                                      "{ coord Coordinate { point [ 2 0 0, 3 0 0, 2 1 0 ] } "
                                      "coordIndex [ 0 1 2 ] } } }");
   ASSERT_EQ(scene.Shapes.size(), 1u);
-  ExpectVector(scene.Shapes[0].Points, 0, 0, 5, 0);
-  ExpectVector(scene.Shapes[0].Points, 1, -1, 5, 0);
+  ExpectVector(Placed(scene.Shapes[0], 0), 0, 0, 5, 0);
+  ExpectVector(Placed(scene.Shapes[0], 0), 1, -1, 5, 0);
+  // Points and normals stay in the face set's coordinates: the renderer
+  // places them (and turns the normals) for every use.
+  ExpectVector(scene.Shapes[0].Points, 0, 2, 0, 0);
   ExpectVector(scene.Shapes[0].Normals, 0, 0, 0, 1);
 
   // Nested transforms compose outside in; Group adds nothing.
@@ -146,24 +172,18 @@ TEST(VRMLReader, TransformsApplyToPointsAndNormals)
                "{ scale 2 2 2 children [ " +
                Square() + " ] } ] } ] }");
   ASSERT_EQ(scene.Shapes.size(), 1u);
-  ExpectVector(scene.Shapes[0].Points, 2, 3, 2, 0);
+  ExpectVector(Placed(scene.Shapes[0], 0), 2, 3, 2, 0);
 
-  // A quarter turn about x takes +y points to +z and +z normals to -y.
+  // A quarter turn about x takes +y points to +z.
   scene = Read(Header + "Transform { rotation 1 0 0 1.5707963267949 children " + Square() + "}");
-  ExpectVector(scene.Shapes[0].Points, 2, 1, 0, 1);
-  ExpectVector(scene.Shapes[0].Normals, 0, 0, -1, 0);
+  ExpectVector(Placed(scene.Shapes[0], 0), 2, 1, 0, 1);
 
-  // Non-uniform scale turns normals by the inverse transpose.
-  scene = Read(Header + "Transform { scale 2 1 1 children Shape { geometry IndexedFaceSet { "
-                        "coord Coordinate { point [ 1 0 0, 0 1 0, 0 0 1 ] } normal Normal { "
-                        "vector 1 1 1 } normalPerVertex FALSE coordIndex [ 0 1 2 ] } } }");
-  double third = 1.0 / std::sqrt(0.25 + 1 + 1);
-  ExpectVector(scene.Shapes[0].Normals, 0, 0.5 * third, third, third);
-  ExpectFrontFacesFollowNormals(scene.Shapes[0]);
-
-  // A mirroring scale keeps triangles facing their normals.
-  scene = Read(Header + "Transform { scale -1 1 1 children " + Square() + "}");
-  ExpectVector(scene.Shapes[0].Normals, 0, 0, 0, 1);
+  // One shape used plain and mirrored: one shape, two placements.
+  scene = Read(Header + "DEF S " + Square() + "Transform { scale -1 1 1 children USE S }");
+  ASSERT_EQ(scene.Shapes.size(), 1u);
+  ASSERT_EQ(scene.Shapes[0].Placements.size(), 24u);
+  ExpectVector(Placed(scene.Shapes[0], 0), 2, 1, 1, 0);
+  ExpectVector(Placed(scene.Shapes[0], 1), 2, -1, 1, 0);
   ExpectFrontFacesFollowNormals(scene.Shapes[0]);
 }
 
@@ -429,10 +449,21 @@ TEST(VRMLReader, DefAndUse)
                             "DEF Tri Shape { appearance USE Red geometry IndexedFaceSet { coord "
                             "USE Point coordIndex [ 0 1 2 ] } }\n" +
                             "Transform { translation 0 0 7 children [ USE Tri ] }");
+  // The shape used twice is held once, placed twice.
+  ASSERT_EQ(scene.Shapes.size(), 1u);
+  ExpectVector(Placed(scene.Shapes[0], 1), 1, 1, 0, 7);
+  EXPECT_EQ(scene.Shapes[0].DiffuseColor[0], 1.0);
+  EXPECT_EQ(scene.Shapes[0].DiffuseColor[1], 0.0);
+  // The same face set with another material is another shape.
+  scene = Read(Header +
+               "DEF Tri Shape { geometry DEF Set IndexedFaceSet { coord Coordinate { "
+               "point [ 0 0 0, 1 0 0, 0 1 0 ] } coordIndex [ 0 1 2 ] } }\n" +
+               "Shape { appearance Appearance { material Material { diffuseColor 0 0 1 } } "
+               "geometry USE Set }\nUSE Tri");
   ASSERT_EQ(scene.Shapes.size(), 2u);
-  ExpectVector(scene.Shapes[1].Points, 1, 1, 0, 7);
-  EXPECT_EQ(scene.Shapes[1].DiffuseColor[0], 1.0);
-  EXPECT_EQ(scene.Shapes[1].DiffuseColor[1], 0.0);
+  EXPECT_EQ(scene.Shapes[0].Placements.size(), 24u);
+  EXPECT_EQ(scene.Shapes[1].Placements.size(), 12u);
+  EXPECT_EQ(scene.Shapes[1].DiffuseColor[0], 0.0);
 
   EXPECT_EQ(Refuse(Header + "Group {\n children [ USE Nobody ] }"),
             "line 3: USE of undefined name 'Nobody'");
@@ -469,6 +500,9 @@ TEST(VRMLReader, MalformedFilesGiveOneClearMessage)
   EXPECT_EQ(Refuse(Header + "Group { children [\n" + Square() + "]\n"),
             "line 2: '{' of Group is never closed");
   EXPECT_EQ(Refuse(Header + "Group { }\n}\n"), "line 3: expected a node but found '}'");
+  // Line ends of either kind, and both together, count once.
+  EXPECT_EQ(Refuse("#VRML V2.0 utf8\r\nGroup { }\r# }\r\nViewpoint { description \"\r\n\r\" }\n}"),
+            "line 7: expected a node but found '}'");
   EXPECT_EQ(Refuse(Header + "\nBackground { skyColor [ 0 0 1 } ]"),
             "line 3: unbalanced brackets: '}' closes '[' of line 3");
   EXPECT_EQ(Refuse(Header + "Foo { bar [ 1 2 3\n"), "line 2: '[' is never closed");

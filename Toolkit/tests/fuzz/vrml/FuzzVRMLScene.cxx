@@ -2,7 +2,8 @@
 // the importer runs): scene bytes in, shapes or one error line out. Every
 // input must give either a one-line error and no shapes, or shapes whose
 // points, normals and triangles fit together: three values per point, one
-// normal per point, triangles that name existing points, finite numbers.
+// normal per point, triangles that name existing points, at least one
+// placement of twelve values, finite numbers.
 #include <FuzzChecks.h>
 
 #include <zebVRMLScene.h>
@@ -27,6 +28,9 @@ void checkShape(const zebVRMLShape& shape)
   fuzzCheck(shape.Triangles.size() % 3 == 0, "three corners per triangle");
   checkFinite(shape.Points, "finite points");
   checkFinite(shape.Normals, "finite normals");
+  fuzzCheck(!shape.Placements.empty() && shape.Placements.size() % 12 == 0,
+            "at least one placement, twelve values each");
+  checkFinite(shape.Placements, "finite placements");
   const int points = static_cast<int>(shape.Points.size() / 3);
   for (int corner : shape.Triangles)
   {
