@@ -4,12 +4,19 @@
 # before (find_package(Python3) with Interpreter and Development.Module; the
 # project chooses it, e.g. with Python3_EXECUTABLE), or else the one
 # find_package(Python3) finds here. libpython of the same version is needed
-# too, for the link check below.
+# too, for the link check below. A cross build cannot run its target's
+# interpreter: FindPython reads the target's Python from its config tool
+# (e.g. Debian's aarch64-linux-gnu-python3.11-config).
+if(CMAKE_CROSSCOMPILING)
+  set(zeb_python_interpreter "")
+else()
+  set(zeb_python_interpreter Interpreter)
+endif()
 if(NOT TARGET Python3::Module)
-  find_package(Python3 REQUIRED COMPONENTS Interpreter Development.Module)
+  find_package(Python3 REQUIRED COMPONENTS ${zeb_python_interpreter} Development.Module)
 endif()
 find_package(Python3 ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR} EXACT REQUIRED
-  COMPONENTS Interpreter Development.Module Development.Embed)
+  COMPONENTS ${zeb_python_interpreter} Development.Module Development.Embed)
 
 # Where zeb_install_module puts the Python modules, relative to the prefix.
 set(ZEB_INSTALL_PYTHONDIR lib/python${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}/site-packages

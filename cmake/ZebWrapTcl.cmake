@@ -16,7 +16,12 @@
 # auto_path holding that library folder. The package's name and version are
 # the list file's (its first token, and VERSION or the toolkit's
 # <major>.<minor>, ZEB_MAJOR_MINOR).
-find_package(TCL REQUIRED)
+# FindTCL wants Tk's files too when REQUIRED; the packages need Tcl alone.
+find_package(TCL)
+if(NOT TCL_FOUND)
+  message(FATAL_ERROR "Tcl 8.6's development files (tcl.h and the Tcl library, in Debian's "
+    "tcl-dev) were not found")
+endif()
 
 # Tcl as a target, so that Tcl packages carry it in their usage requirements
 # and the installed ones find it again on the consumer's machine.
