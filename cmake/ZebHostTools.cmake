@@ -22,6 +22,10 @@ if(NOT CMAKE_CROSSCOMPILING)
     FILE ${CMAKE_BINARY_DIR}/ZebHostToolsConfig.cmake)
   return()
 endif()
+# Only the Tcl packages and the Python modules are generated.
+if(NOT ZEB_WITH_TCL AND NOT ZEB_WITH_PYTHON)
+  return()
+endif()
 
 if(ZebHostTools_DIR)
   # A build folder of another machine's programs: looked up as given, not
