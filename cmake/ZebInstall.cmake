@@ -25,10 +25,9 @@
 include(ZebInstallDirs)
 include(CMakePackageConfigHelpers)
 
-# The generators and the driver under the names the installed package gives
-# them, so that the functions use one name in the tree and outside it.
-add_executable(Zeb::zebWrapTclInit ALIAS zebWrapTclInit)
-add_executable(Zeb::zebWrapPythonInit ALIAS zebWrapPythonInit)
+# The driver under the names the installed package gives it, so that the
+# functions use one name in the tree and outside it (the generators':
+# ZebHostTools.cmake).
 add_library(Zeb::zebTestDriver ALIAS zebTestDriver)
 add_library(Zeb::zebTestDriverMain ALIAS zebTestDriverMain)
 add_library(Zeb::zebTestToolkit ALIAS zebTestToolkit)

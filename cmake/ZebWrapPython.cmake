@@ -30,13 +30,20 @@ include(${CMAKE_CURRENT_LIST_DIR}/ZebWrapList.cmake)
 # project found before (find_package(Python3) with Interpreter and
 # Development.Module; the project chooses it, e.g. with Python3_EXECUTABLE),
 # or else the one find_package(Python3) finds here. libpython of the same
-# version is needed too, for the link check.
+# version is needed too, for the link check. A cross build cannot run its
+# target's interpreter: FindPython reads the target's Python from its config
+# tool (e.g. Debian's aarch64-linux-gnu-python3.11-config).
 macro(zeb_use_python_wrapping)
+  if(CMAKE_CROSSCOMPILING)
+    set(zeb_python_interpreter "")
+  else()
+    set(zeb_python_interpreter Interpreter)
+  endif()
   if(NOT TARGET Python3::Module)
-    find_package(Python3 REQUIRED COMPONENTS Interpreter Development.Module)
+    find_package(Python3 REQUIRED COMPONENTS ${zeb_python_interpreter} Development.Module)
   endif()
   find_package(Python3 ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR} EXACT REQUIRED
-    COMPONENTS Interpreter Development.Module Development.Embed)
+    COMPONENTS ${zeb_python_interpreter} Development.Module Development.Embed)
   set(ZEB_PYTHON_WRAPPING ON)
 endmacro()
 

@@ -23,8 +23,13 @@ include(${CMAKE_CURRENT_LIST_DIR}/ZebWrapList.cmake)
 # Finds Tcl 8.6 and makes it the target ZebTcl::Tcl, so that Tcl packages
 # carry it in their usage requirements and the installed ones find it again
 # on the consumer's machine.
+# FindTCL wants Tk's files too when REQUIRED; the packages need Tcl alone.
 macro(zeb_use_tcl_wrapping)
-  find_package(TCL REQUIRED)
+  find_package(TCL)
+  if(NOT TCL_FOUND)
+    message(FATAL_ERROR "Tcl 8.6's development files (tcl.h and the Tcl library, in Debian's "
+      "tcl-dev) were not found")
+  endif()
   if(NOT TARGET ZebTcl::Tcl)
     add_library(ZebTcl::Tcl INTERFACE IMPORTED)
     set_target_properties(ZebTcl::Tcl PROPERTIES

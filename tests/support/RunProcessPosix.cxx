@@ -34,8 +34,12 @@ int ElfMachine(const char* path)
 // The command as it is started. In a cross build the tests run under the
 // build's emulator (ZEB_TEST_EMULATOR, its words separated by '|'), and so
 // must every program of their own machine that they start; the system's
-// programs (the shell, interpreters) run as they are.
-std::vector<std::string> CommandToStart(const std::vector<std::string>& args)
+// programs (the shell, interpreters) run as they are. The dynamic loader's
+// settings (LD_*) are the program's, not the emulator's, which is a program
+// of this machine: they move from the environment to the emulator's command
+// line (qemu-user's -E and -U).
+std::vector<std::string> CommandToStart(const std::vector<std::string>& args,
+                                        ProcessOptions& options)
 {
 #ifdef ZEB_TEST_EMULATOR
   static const int ownMachine = ElfMachine("/proc/self/exe");
@@ -48,9 +52,29 @@ std::vector<std::string> CommandToStart(const std::vector<std::string>& args)
       end = std::min(emulator.find('|', start), emulator.size());
       command.push_back(emulator.substr(start, end - start));
     }
+    const struct
+    {
+      std::vector<std::string>& Entries;
+      const char* Option;
+    } moved[] = { { options.setEnv, "-E" }, { options.unsetEnv, "-U" } };
+    for (const auto& m : moved)
+    {
+      for (auto entry = m.Entries.begin(); entry != m.Entries.end();)
+      {
+        if (entry->compare(0, 3, "LD_") != 0)
+        {
+          ++entry;
+          continue;
+        }
+        command.insert(command.end(), { m.Option, *entry });
+        entry = m.Entries.erase(entry);
+      }
+    }
     command.insert(command.end(), args.begin(), args.end());
     return command;
   }
+#else
+  (void)options;
 #endif
   return args;
 }
@@ -168,11 +192,12 @@ ProcessResult RunProcess(const std::vector<std::string>& args, const ProcessOpti
   }
   // A child that stops reading its input must not kill the test with SIGPIPE.
   signal(SIGPIPE, SIG_IGN);
-  std::vector<std::string> command = CommandToStart(args);
+  ProcessOptions started = options;
+  std::vector<std::string> command = CommandToStart(args, started);
   pid_t pid = fork();
   if (pid == 0)
   {
-    ExecChild(command, options, in[0], out[1], err[1]);
+    ExecChild(command, started, in[0], out[1], err[1]);
   }
   close(in[0]);
   close(out[1]);

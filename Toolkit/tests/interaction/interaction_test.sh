@@ -11,7 +11,8 @@
 #   no-display  DISPLAY unset: one line, status 0 at once
 #   bad-display DISPLAY names no server: one line, status 0 at once
 # Usage: interaction_test.sh <case> <import_tests> <screen_image_measure>
-#          <close_window> <data root> <work directory>
+#          <close_window> <data root> <work directory> [<emulator>...]
+# A cross build names its emulator last: the three programs run under it.
 # Screenshots (before.png, dragged.png, reset.png, resized.png) stay in the
 # work directory. Every process the script starts is stopped by its id on
 # exit, also when a check fails.
@@ -22,6 +23,7 @@ measure=$3
 close_window=$4
 data=$5
 work=$6
+emulator=("${@:7}")
 baseline=$data/Baseline/TestVRMLNormals.png
 threshold=10
 
@@ -65,7 +67,7 @@ start_server() {
 }
 
 start_program() {
-  "$program" TestVRMLNormals -D "$data" -V "$baseline" -I >"$work/program.out" 2>"$work/program.err" &
+  "${emulator[@]}" "$program" TestVRMLNormals -D "$data" -V "$baseline" -I >"$work/program.out" 2>"$work/program.err" &
   pid=$!
   started+=("$pid")
 }
@@ -91,7 +93,7 @@ shoot_until() {
   while true; do
     width=0 height=0 scene=0 box= error=
     if xwd -silent -id "$window" -out "$work/$name.xwd" 2>/dev/null &&
-      report=$("$measure" "$work/$name.xwd" "$reference" "$work/$name.png"); then
+      report=$("${emulator[@]}" "$measure" "$work/$name.xwd" "$reference" "$work/$name.png"); then
       while read -r key first second rest; do
         case $key in
           size) width=$first height=$second ;;
@@ -121,11 +123,11 @@ framed_in_middle() {
       (b[1] + b[3] - w) ^ 2 <= 400 && (b[2] + b[4] - h) ^ 2 <= 400) }'
 }
 
-# Waits up to a few seconds (longer under valgrind) for the program to end
-# and checks its exit status and standard error.
+# Waits up to a few seconds (longer under valgrind or an emulator) for the
+# program to end and checks its exit status and standard error.
 expect_exit() {
   local expected_err=$1 seconds=5 deadline status
-  [ $patience -gt 30 ] && seconds=$patience
+  [ $patience -gt 30 ] || [ ${#emulator[@]} -gt 0 ] && seconds=$patience
   deadline=$((SECONDS + seconds))
   while kill -0 "$pid" 2>/dev/null; do
     [ $SECONDS -lt $deadline ] || fail "the program still runs $seconds s later"
@@ -164,7 +166,7 @@ case $case in
     start_program
     wait_for_window
     shoot_until "$shows_reference" before "$baseline"
-    "$close_window" "$window" || fail "close_window failed"
+    "${emulator[@]}" "$close_window" "$window" || fail "close_window failed"
     expect_exit ""
     ;;
   resize)

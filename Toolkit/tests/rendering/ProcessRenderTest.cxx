@@ -3,6 +3,7 @@
 // renderer's own settings choose the driver and the samples per pixel, runs
 // end without a leak report, and Mesa is loaded only for a frame whose
 // pixels are wanted.
+#include "EmulatedRendering.h"
 #include "RunProcess.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,7 @@ TEST(RenderProcess, SettingsChooseTheDriverAndTheSamplesPerPixel)
   const std::string directory = MakeTempDirectory();
   ASSERT_EQ(RenderTo(directory + "/default.png").exitStatus, 0);
   const std::string byDefault = ReadFile(directory + "/default.png");
+  const char* const fourSamples = "ZEB_OPENGL_SAMPLES=4";
   const struct
   {
     const char* Setting;
@@ -61,7 +63,7 @@ TEST(RenderProcess, SettingsChooseTheDriverAndTheSamplesPerPixel)
     { "ZEB_OPENGL_DRIVER=", true, nullptr },
     { "ZEB_OPENGL_SAMPLES=1", true, nullptr },
     { "ZEB_OPENGL_DRIVER=softpipe", false, nullptr },
-    { "ZEB_OPENGL_SAMPLES=4", false, nullptr },
+    { fourSamples, false, nullptr },
     { "ZEB_OPENGL_DRIVER=swrast",
       false,
       "zebOpenGLRenderWindow: ZEB_OPENGL_DRIVER is \"swrast\"; it can be llvmpipe or softpipe\n" },
@@ -73,6 +75,11 @@ TEST(RenderProcess, SettingsChooseTheDriverAndTheSamplesPerPixel)
   };
   for (const auto& c : cases)
   {
+    if (c.Setting == fourSamples && !MultisamplingWorksHere)
+    {
+      printf("%s: left out, no multisampling here\n", c.Setting);
+      continue;
+    }
     const std::string path = directory + "/image.png";
     remove(path.c_str());
     const ProcessResult r = RenderTo(path, { c.Setting });
