@@ -52,7 +52,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/IO/Import/Testing/TestDataFile.h
   DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
 # The image check's baseline tool, where the image check is.
 if(ZEB_WITH_RENDERING)
-  install(PROGRAMS ${CMAKE_SOURCE_DIR}/Testing/Baseline/zebBaseline.sh
+  install(PROGRAMS ${CMAKE_SOURCE_DIR}/Testing/BaselineTool/zebBaseline.sh
     DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME zebBaseline)
 endif()
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders import_tests' TestVRMLNormals on the bundled scene and compares it
 # with its baseline, ZEBData/Baseline/TestVRMLNormals.png, through the kit's
-# baseline tool (Testing/Baseline/zebBaseline.sh). When they differ it prints
+# baseline tool (Testing/BaselineTool/zebBaseline.sh). When they differ it prints
 # the error and where the test, difference and side-by-side images are
 # (build/default/Testing/BaselineUpdate); --replace takes the rendering as the
 # baseline, --alternate as the next alternative baseline
@@ -24,5 +24,5 @@ esac
 
 cmake --preset default >/dev/null
 cmake --build --preset default --target import_tests
-exec bash Testing/Baseline/zebBaseline.sh "$@" build/default/bin/import_tests TestVRMLNormals \
+exec bash Testing/BaselineTool/zebBaseline.sh "$@" build/default/bin/import_tests TestVRMLNormals \
   -D ZEBData -V ZEBData/Baseline/TestVRMLNormals.png -T build/default/Testing/BaselineUpdate
