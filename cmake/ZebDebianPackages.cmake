@@ -152,11 +152,12 @@ zeb_debian_package(development ${CPACK_ZEB_DEVELOPMENT_PACKAGE}
   RECOMMENDS ${CPACK_ZEB_DEVELOPMENT_RECOMMENDS}
   DESCRIPTION "Zeb toolkit kit: headers, test driver and wrapping generators"
     "What a module outside the Zeb toolkit needs to wrap and test itself: the"
-    "toolkit's headers, the common test driver and its main, the generators of"
-    "Tcl package and Python module initialisation sources (zebWrapTclInit,"
-    "zebWrapPythonInit), the Python glue, and the CMake package Zeb with its"
-    "functions: find_package(Zeb ${CPACK_ZEB_MAJOR_MINOR} COMPONENTS Driver TclWrapping"
-    "PythonWrapping)."
+    "toolkit's headers, the common test driver and its main, the data file"
+    "helper of tests, the baseline tool of image tests (zebBaseline), the"
+    "generators of Tcl package and Python module initialisation sources"
+    "(zebWrapTclInit, zebWrapPythonInit), the Python glue, and the CMake"
+    "package Zeb with its functions: find_package(Zeb ${CPACK_ZEB_MAJOR_MINOR}"
+    "COMPONENTS Driver TclWrapping PythonWrapping)."
     "."
     "/usr/share/doc/${CPACK_ZEB_DEVELOPMENT_PACKAGE}/README.md describes the"
-    "components, the list files and what the kit checks.")
+    "components, the list files, image tests and what the kit checks.")

@@ -2,13 +2,16 @@
 # toolkit modules (which zeb_toolkit_library installs), the CMake package that
 # lets another project use it, and the packages cpack makes of it.
 #
-#   bin/                 zebWrapTclInit, zebWrapPythonInit
+#   bin/                 zebWrapTclInit, zebWrapPythonInit, and with the rendering
+#                        zebBaseline, the baseline tool of image tests
 #   <libdir>/            lib<module>-ob4.3.so, libzebTestDriver.a, libzebTestDriverMain.a,
-#                        libzebPython.a (<libdir> is lib/<multiarch triplet> on Debian)
+#                        libzebTestDataFile.a, libzebPython.a (<libdir> is
+#                        lib/<multiarch triplet> on Debian)
 #   <tcldir>/zebCommonCoreTcl/pkgIndex.tcl   the core Tcl package's index
 #                        (<tcldir> is lib/tcltk/<multiarch triplet> on Debian)
 #   include/zeb-4.3/     the modules' headers, the driver's registry header, the
-#                        start-up registrations, the Tcl and Python glue headers
+#                        start-up registrations, the data file helper's header,
+#                        the Tcl and Python glue headers
 #   <libdir>/cmake/Zeb/  ZebConfig.cmake and its version file, ZebTargets*.cmake,
 #                        the functions and the driver's registry and start-up
 #                        templates
@@ -31,6 +34,7 @@ include(CMakePackageConfigHelpers)
 add_library(Zeb::zebTestDriver ALIAS zebTestDriver)
 add_library(Zeb::zebTestDriverMain ALIAS zebTestDriverMain)
 add_library(Zeb::zebTestToolkit ALIAS zebTestToolkit)
+add_library(Zeb::zebTestDataFile ALIAS zebTestDataFile)
 set(python_glue "")
 if(ZEB_WITH_PYTHON)
   add_library(Zeb::zebPython ALIAS zebPython)
@@ -39,9 +43,17 @@ endif()
 
 install(TARGETS zebWrapTclInit zebWrapPythonInit EXPORT ZebTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS zebTestDriver zebTestDriverMain zebTestToolkit ${python_glue} EXPORT ZebTargets
+install(TARGETS zebTestDriver zebTestDriverMain zebTestToolkit zebTestDataFile ${python_glue}
+  EXPORT ZebTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   INCLUDES DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/IO/Import/Testing/TestDataFile.h
+  DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
+# The image check's baseline tool, where the image check is.
+if(ZEB_WITH_RENDERING)
+  install(PROGRAMS ${CMAKE_SOURCE_DIR}/Testing/BaselineTool/zebBaseline.sh
+    DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME zebBaseline)
+endif()
 
 # The headers of the driver, of the start-up registrations and of the Python
 # glue lie in their targets' folders.

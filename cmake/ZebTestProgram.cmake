@@ -3,7 +3,7 @@
 #   SOURCES <src>...
 #   [STARTUP [GROUP <module>...]...]
 #   [LIBRARIES <lib>...]
-#   [ARGUMENTS <arg>...]
+#   [ARGUMENTS <arg>...] [BASELINES <folder>]
 #   [LABELS <label>...] [TIMEOUT <seconds>] [ENVIRONMENT <VAR=value>...]
 #   [RUN <test>... | PROBE])
 #
@@ -25,7 +25,11 @@
 # test's name and ARGUMENTS. The run fails on a non-zero exit status and on a
 # leak report from the toolkit's leak tracking, whose last line gives the
 # run's exit status (the driver's main hands it over); in a cross build each
-# run needs the emulator's fixture (cmake/ZebEmulator.cmake). LABELS, TIMEOUT and
+# run needs the emulator's fixture (cmake/ZebEmulator.cmake). BASELINES gives
+# each run the image check's options of its own test after the ARGUMENTS:
+# -V <folder>/<test>.png, its baseline, and -T <build>/Testing/Temporary,
+# where CTest keeps its logs, for the images of a failed check; a relative
+# folder is taken from the calling source folder. LABELS, TIMEOUT and
 # ENVIRONMENT become the runs' CTest properties of those names. RUN limits the
 # runs to the tests it names; PROBE, for programs that only other tests start,
 # makes none. A program with runs needs testing enabled (enable_testing() in
@@ -46,13 +50,13 @@ if(NOT DEFINED ZEB_TEST_STARTUP_TEMPLATE)
 endif()
 
 function(zeb_test_program program)
-  cmake_parse_arguments(ARG "PROBE" "TIMEOUT"
+  cmake_parse_arguments(ARG "PROBE" "TIMEOUT;BASELINES"
     "TESTS;SOURCES;STARTUP;LIBRARIES;ARGUMENTS;RUN;LABELS;ENVIRONMENT" ${ARGN})
   if(ARG_UNPARSED_ARGUMENTS)
     list(JOIN ARG_UNPARSED_ARGUMENTS " " unplaced)
     message(FATAL_ERROR "zeb_test_program(${program}): cannot place the arguments ${unplaced}: "
-      "its keywords are TESTS, SOURCES, STARTUP, LIBRARIES, ARGUMENTS, LABELS, TIMEOUT, "
-      "ENVIRONMENT, RUN and PROBE")
+      "its keywords are TESTS, SOURCES, STARTUP, LIBRARIES, ARGUMENTS, BASELINES, LABELS, "
+      "TIMEOUT, ENVIRONMENT, RUN and PROBE")
   endif()
   if(DEFINED BUILD_TESTING AND NOT BUILD_TESTING)
     return()
@@ -98,8 +102,19 @@ function(zeb_test_program program)
   if(ARG_RUN)
     set(runs ${ARG_RUN})
   endif()
+  if(DEFINED ARG_BASELINES)
+    cmake_path(ABSOLUTE_PATH ARG_BASELINES NORMALIZE)
+    string(REGEX REPLACE "(.)/$" "\\1" ARG_BASELINES "${ARG_BASELINES}")
+  elseif("BASELINES" IN_LIST ARG_KEYWORDS_MISSING_VALUES)
+    message(FATAL_ERROR "zeb_test_program(${program}): BASELINES needs the folder of the "
+      "baselines, <folder>/<test>.png")
+  endif()
   foreach(test IN LISTS runs)
-    add_test(NAME ${program}.${test} COMMAND ${program} ${test} ${ARG_ARGUMENTS})
+    set(arguments ${ARG_ARGUMENTS})
+    if(DEFINED ARG_BASELINES)
+      list(APPEND arguments -V ${ARG_BASELINES}/${test}.png -T ${CMAKE_BINARY_DIR}/Testing/Temporary)
+    endif()
+    add_test(NAME ${program}.${test} COMMAND ${program} ${test} ${arguments})
     set_tests_properties(${program}.${test} PROPERTIES FAIL_REGULAR_EXPRESSION "Leaks detected")
     foreach(property LABELS TIMEOUT ENVIRONMENT)
       if(DEFINED ARG_${property})

@@ -37,8 +37,9 @@ cmake --build --preset default
 #   scale that takes valgrind well over CTest's time limit;
 # - the install test (label "install") as a whole: it installs the kit and
 #   builds the example module with cmake, ninja and the compiler. It runs
-#   after the check, outside valgrind, and runs the example's test program
-#   and its Python import under valgrind itself, logging beside the others;
+#   after the check, outside valgrind, and runs the example's test program,
+#   one passing run of its image test program and its Python import under
+#   valgrind itself, logging beside the others;
 # - the system's programs in /usr/bin that the interaction tests start (Xvfb,
 #   xdotool, xwd, awk, sleep...): the X server and the tools that work its
 #   windows are not ours. The tests' shell itself is checked, with bash's

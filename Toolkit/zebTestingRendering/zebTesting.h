@@ -32,9 +32,9 @@
 // (only the test image when no baseline can be compared). Each path written
 // is printed on standard error, and standard output gets the CTest
 // measurement tags of the images ("TestImage", "DifferenceImage", and
-// "ValidImage" for the closest baseline). CTest puts the measurements on
-// its dashboards; its JUnit output carries them only as the test's output
-// text.
+// "ValidImage" for the closest baseline). CTest takes the tags out of the
+// output and puts the measurements in its dashboard results (Test.xml); its
+// JUnit output carries neither, only the rest of the output.
 #ifndef ZEB_TESTING_H
 #define ZEB_TESTING_H
 

@@ -1,6 +1,7 @@
-// LookUpSetting and ComposeDataFilePath over a table of command lines and
-// environments: which -D wins, when the variable or the fallback decide, and
-// that roots are joined without any normalisation.
+// LookUpSetting and ComposeDataFilePath (with the toolkit's default root or a
+// module's) over a table of command lines and environments: which -D wins,
+// when the variable or the fallback decide, and that roots are joined without
+// any normalisation.
 #include "TestDataFile.h"
 #include "TestEnvironment.h"
 
@@ -20,6 +21,7 @@ struct PathCase
   std::vector<std::string> args;
   const char* variable;  // ZEB_DATA_ROOT, or Unset
   const char* expected;
+  const char* defaultRoot = nullptr;  // a module's own default root, or the toolkit's
 };
 
 void SetVariable(const char* value)
@@ -91,6 +93,11 @@ TEST(DataFile, ComposeDataFilePathTable)
     { "root ending in a slash", { "T" }, "/data/", "/data//Data/WineGlass.wrl" },
     { "argument count 0, variable", {}, "/env", "/env/Data/WineGlass.wrl" },
     { "argument count 0, fallback", {}, Unset, "../../../../ZEBData/Data/WineGlass.wrl" },
+    { "module root", { "T" }, Unset, "/module/Data/WineGlass.wrl", "/module" },
+    { "variable beats module root", { "T" }, "/env", "/env/Data/WineGlass.wrl", "/module" },
+    { "option beats module root", { "T", "-D", "/x" }, "/env", "/x/Data/WineGlass.wrl", "/module" },
+    { "bare -D, module root", { "T", "-D" }, Unset, "/module/Data/WineGlass.wrl", "/module" },
+    { "empty module root", {}, Unset, "/Data/WineGlass.wrl", "" },
   };
   for (const PathCase& c : cases)
   {
@@ -98,7 +105,10 @@ TEST(DataFile, ComposeDataFilePathTable)
     SetVariable(c.variable);
     ArgumentVector args(c.args);
     std::vector<std::string> before = args.Strings;
-    char* path = ComposeDataFilePath(args.Count(), args.Vector(), "Data/WineGlass.wrl");
+    char* path = c.defaultRoot
+                   ? ComposeDataFilePathWithRoot(
+                       args.Count(), args.Vector(), "Data/WineGlass.wrl", c.defaultRoot)
+                   : ComposeDataFilePath(args.Count(), args.Vector(), "Data/WineGlass.wrl");
     ASSERT_NE(path, nullptr);
     EXPECT_STREQ(path, c.expected);
     EXPECT_EQ(args.Strings, before);

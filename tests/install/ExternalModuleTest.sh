@@ -2,9 +2,10 @@
 # The CTest cases ExternalModuleTest.<case>: installs a build of the toolkit
 # into a temporary prefix, moves the prefix, then runs the checks of <case>
 # (InstalledKit.sh: the installed kit and the example module built, installed
-# and run against it; Mistakes.sh: the mistakes a module's developer can make
-# and a driver-only project; DebianPackages.sh: the kit's Debian packages,
-# checked, unpacked and used). Removes everything it made.
+# and run against it, its image test too (ImageTest.sh); Mistakes.sh: the
+# mistakes a module's developer can make and a driver-only project;
+# DebianPackages.sh: the kit's Debian packages, checked, unpacked and used).
+# Removes everything it made.
 #
 #   ExternalModuleTest.sh <case> <build> <source> <generator> <settings.cmake>
 #                         <tclsh> <python3> [VAR=value...]
@@ -13,7 +14,7 @@
 # (compiler, flags); the VAR=value pairs are the interpreters' environment
 # (the sanitizer runtimes to preload). When ZEB_EXAMPLE_MEMCHECK is set, the
 # example's test program and the Python import run under that command
-# (valgrind and its options).
+# (valgrind and its options), and so does one run of its image test program.
 set -euo pipefail
 case=$1 build=$2 source=$3 generator=$4 settings=$5 tclsh=$6 python=$7
 shift 7

@@ -4,12 +4,14 @@
 # that the libraries find each other, then configures, builds and installs
 # Examples/ExternalModule against the moved kit and runs what it made: its
 # installed Tcl package in tclsh (package require), its installed Python
-# module in python3 from a clean environment, and its test program by name,
-# by -R fragment and with a wrong name.
+# module in python3 from a clean environment, its test program by name, by -R
+# fragment and with a wrong name, and its image test (ImageTest.sh).
 
-for file in bin/zebWrapTclInit bin/zebWrapPythonInit $lib/libzebCommonCore-ob4.3.so \
-  $lib/libzebCommonCoreTcl-ob4.3.so $tcl/zebCommonCoreTcl/pkgIndex.tcl \
-  $lib/libzebTestDriver.a $lib/libzebTestDriverMain.a \
+for file in bin/zebWrapTclInit bin/zebWrapPythonInit bin/zebBaseline \
+  $lib/libzebCommonCore-ob4.3.so $lib/libzebCommonCoreTcl-ob4.3.so \
+  $tcl/zebCommonCoreTcl/pkgIndex.tcl \
+  $lib/libzebTestDriver.a $lib/libzebTestDriverMain.a $lib/libzebTestDataFile.a \
+  include/zeb-4.3/TestDataFile.h include/zeb-4.3/zebTesting.h \
   $lib/libzebPython.a include/zeb-4.3/zebObjectBase.h include/zeb-4.3/TestRegistry.h \
   include/zeb-4.3/zebTestStartup.h include/zeb-4.3/zebTclUtil.h include/zeb-4.3/zebPython.h \
   include/zeb-4.3/zebVersion.h $lib/cmake/Zeb/ZebConfig.cmake \
@@ -77,9 +79,12 @@ for library in "$kit/$lib"/*.so; do
 done
 
 # --- Build and install the example module against the moved kit.
+# A copy, whose scene the image test changes.
+example_source=$work/example-source
+cp -r "$source/Examples/ExternalModule" "$example_source"
 example=$work/example
 module=$work/module
-step configure cmake -S "$source/Examples/ExternalModule" -B "$example" -G "$generator" \
+step configure cmake -S "$example_source" -B "$example" -G "$generator" \
   -C "$settings" -DCMAKE_PREFIX_PATH="$kit"
 step build cmake --build "$example" --parallel 2
 step install-module cmake --install "$example" --prefix "$module"
@@ -181,3 +186,5 @@ expect_output "example_tests TestNoSuchCounter" "$output" "Available tests:
   0. TestExampleCounterPrint
   1. TestExampleCounterIncrement
 Failed: TestNoSuchCounter is an invalid test name."
+
+source "$(dirname "$0")/ImageTest.sh"

@@ -11,6 +11,7 @@
 #   install    cmake --install into the row's prefix (@PREFIX@ in the text)
 #   tcl        tclsh: package require zebExampleTcl from the installed index,
 #              then "loaded <core version>: <instance> <its class>"
+#   image      ctest: the CTest run of the example's image test
 # Every step before it must pass. The outcome is what that step must do:
 # "fails" saying the text, "passes" saying it (or anything, when the text is
 # empty), or "passes-without" the text. Whitespace runs count as one blank.
@@ -42,7 +43,7 @@ mistake() {
   text=${text//@PREFIX@/$row/prefix}
 
   local current status
-  for current in configure build install tcl; do
+  for current in configure build install tcl image; do
     status=0
     run_mistake_step "$current" "$row" "${options[@]}" >"$row/$current.log" 2>&1 || status=$?
     [ "$current" != "$step" ] || break
@@ -93,6 +94,7 @@ puts "loaded [package present zebCommonCoreTcl]: [zebExampleCounter counter] [co
 TCL
       env "${interpreter_env[@]}" "$tclsh" "$row/check.tcl"
       ;;
+    image) ctest --test-dir "$row/build" -R '^example_image_tests\.' --output-on-failure ;;
   esac
 }
 
@@ -142,6 +144,12 @@ mistake python-not-asked-for    example  configure fails \
   --edit "sed -i -e 's/CONFIG REQUIRED)/CONFIG REQUIRED COMPONENTS Driver TclWrapping)/' \
             -e 's/Python3_add_library(\(.*\) WITH_SOABI/add_library(\1/' CMakeLists.txt"
 # Testing.
+mistake image-test-without-opengl example image   fails \
+  "no implementation of zebRenderWindow is registered" \
+  --edit "sed -i 's/GROUP zebInteractionStyle zebRenderingOpenGL/GROUP zebInteractionStyle/' CMakeLists.txt"
+mistake baselines-without-folder example configure fails \
+  "zeb_test_program(example_image_tests): BASELINES needs the folder of the baselines" \
+  --edit "sed -i 's/BASELINES Testing\/Baseline/BASELINES/' CMakeLists.txt"
 mistake no-testing              consumer configure fails \
   "zeb_test_program(untested_tests): testing is not enabled" -DCASE=no-testing
 mistake testing-off             example  build     passes-without "example_tests" \

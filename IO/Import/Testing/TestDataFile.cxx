@@ -39,7 +39,15 @@ char* LookUpSetting(const char* option,
 
 char* ComposeDataFilePath(int argc, char* argv[], const char* relativeName)
 {
-  char* root = LookUpSetting("-D", argc, argv, "ZEB_DATA_ROOT", "../../../../ZEBData");
+  return ComposeDataFilePathWithRoot(argc, argv, relativeName, "../../../../ZEBData");
+}
+
+char* ComposeDataFilePathWithRoot(int argc,
+                                  char* argv[],
+                                  const char* relativeName,
+                                  const char* defaultRoot)
+{
+  char* root = LookUpSetting("-D", argc, argv, "ZEB_DATA_ROOT", defaultRoot);
   size_t rootLength = strlen(root);
   size_t nameLength = strlen(relativeName);
   char* path = new char[rootLength + 1 + nameLength + 1];

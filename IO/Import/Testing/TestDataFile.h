@@ -1,6 +1,7 @@
 // Where the tests that read data files find them: below a data root named by
-// the "-D" option, else by ZEB_DATA_ROOT, else a fixed root relative to the
-// build tree.
+// the "-D" option, else by ZEB_DATA_ROOT, else a default root. The toolkit's
+// own tests default to a fixed root relative to the build tree; a module's
+// tests name their own.
 #ifndef ZEB_TEST_DATA_FILE_H
 #define ZEB_TEST_DATA_FILE_H
 
@@ -14,8 +15,16 @@ char* LookUpSetting(const char* option,
                     const char* variable,
                     const char* fallback);
 
-// A new array holding the data root, "/" and relativeName; never null. The
-// caller releases it with delete[].
+// A new array holding the data root, "/" and relativeName, with
+// "../../../../ZEBData" as the default root; never null. The caller releases
+// it with delete[].
 char* ComposeDataFilePath(int argc, char* argv[], const char* relativeName);
+
+// The same with defaultRoot (not null) as the default root, for a module
+// whose data lie elsewhere, such as a folder its build names.
+char* ComposeDataFilePathWithRoot(int argc,
+                                  char* argv[],
+                                  const char* relativeName,
+                                  const char* defaultRoot);
 
 #endif
