@@ -44,15 +44,17 @@ testing::AssertionResult EndedWithMinusOne(const ProcessResult& r)
 
 TEST(Driver, ExactNameInAnyCaseWithArgumentsAsTyped)
 {
-  ProcessResult r = Probe({ "PROBEalphaBETA", "one", "-D", "", "two words" });
+  // An argument outside Windows' Western code page reaches the test whole.
+  ProcessResult r = Probe({ "PROBEalphaBETA", "one", "-D", "", "two words", "田中/データ" });
   EXPECT_EQ(r.out,
-            WithPlatformLineEnds("ProbeAlphaBeta argc=5\n"
+            WithPlatformLineEnds("ProbeAlphaBeta argc=6\n"
                                  "argv[0]=PROBEalphaBETA\n"
                                  "argv[1]=one\n"
                                  "argv[2]=-D\n"
                                  "argv[3]=\n"
                                  "argv[4]=two words\n"
-                                 "argv[5] is null\n"));
+                                 "argv[5]=田中/データ\n"
+                                 "argv[6] is null\n"));
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.exitStatus, 0);
 
@@ -70,6 +72,12 @@ TEST(Driver, FragmentWithoutDashRIsNotAName)
     WithPlatformLineEnds(std::string(testList) + "Failed: ProbeAlph is an invalid test name.\n"));
   EXPECT_TRUE(EndedWithMinusOne(r));
   EXPECT_EQ(r.err, "");
+
+  // The name is printed as typed, also outside Windows' Western code page.
+  r = Probe({ "田中" });
+  EXPECT_EQ(
+    r.out, WithPlatformLineEnds(std::string(testList) + "Failed: 田中 is an invalid test name.\n"));
+  EXPECT_TRUE(EndedWithMinusOne(r));
 }
 
 TEST(Driver, SubstringModeFirstMatchWins)

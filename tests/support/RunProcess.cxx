@@ -10,7 +10,7 @@
 
 std::string ReadFile(const std::string& path, bool* found)
 {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
   if (found)
     *found = static_cast<bool>(file);
   std::ostringstream text;
@@ -20,7 +20,7 @@ std::string ReadFile(const std::string& path, bool* found)
 
 bool WriteFile(const std::string& path, const std::string& text)
 {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  std::ofstream file(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
   file << text;
   file.close();
   return static_cast<bool>(file);
@@ -50,7 +50,7 @@ void RemoveTemporaryDirectories()
 {
   std::error_code ignored;
   for (const std::string& directory : temporaryDirectories)
-    std::filesystem::remove_all(directory, ignored);
+    std::filesystem::remove_all(std::filesystem::u8path(directory), ignored);
 }
 }
 
@@ -67,8 +67,8 @@ std::string MakeTempDirectory()
     {
       if (temporaryDirectories.empty())
         atexit(RemoveTemporaryDirectories);
-      temporaryDirectories.push_back(path.string());
-      return path.string();
+      temporaryDirectories.push_back(path.u8string());
+      return path.u8string();
     }
   }
   return std::string();

@@ -1,5 +1,6 @@
 // Runs a program as a child process, feeding its standard input and
-// collecting its standard output, standard error and how it ended.
+// collecting its standard output, standard error and how it ended; and the
+// tests' files. Every path, argument and variable is UTF-8, on Windows too.
 #ifndef ZEB_TESTS_RUN_PROCESS_H
 #define ZEB_TESTS_RUN_PROCESS_H
 
