@@ -11,6 +11,10 @@ void reportListReading(ListReading reading, const char* inputName)
   {
     fprintf(stderr, "Input file %s is too large to be read\n", inputName);
   }
+  else if (reading == ListReading::badUtf16)
+  {
+    fprintf(stderr, "Input file %s is not valid UTF-16 text\n", inputName);
+  }
   else
   {
     fprintf(stderr, "Input file %s could not be read\n", inputName);

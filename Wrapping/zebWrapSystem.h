@@ -7,11 +7,14 @@
 
 #include <cstddef>
 
-// The line end of a text file on this platform.
+// The line end of a text file on this platform, and whether the C runtime's
+// text mode ends a file at its first Ctrl-Z, as it does on Windows.
 #ifdef _WIN32
 constexpr char systemLineEnd[] = "\r\n";
+constexpr bool ctrlZEndsText = true;
 #else
 constexpr char systemLineEnd[] = "\n";
+constexpr bool ctrlZEndsText = false;
 #endif
 
 // Makes descriptors 0, 1 and 2 open (on the null device where they were

@@ -1,5 +1,6 @@
 // What the tests do with files on every platform: whole files in and out,
-// text with the platform's line ends, and temporary directories.
+// text with the platform's line ends or in UTF-16, and temporary
+// directories.
 #include "RunProcess.h"
 
 #include <cstdlib>
@@ -40,6 +41,17 @@ std::string WithPlatformLineEnds(const std::string& text)
 #else
   return text;
 #endif
+}
+
+std::string AsUtf16(const std::string& ascii, bool bigEndian)
+{
+  std::string text = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char c : ascii)
+  {
+    text += bigEndian ? '\0' : c;
+    text += bigEndian ? c : '\0';
+  }
+  return text;
 }
 
 namespace

@@ -45,6 +45,11 @@ bool WriteFile(const std::string& path, const std::string& text);
 // writes a text file: CR LF on Windows.
 std::string WithPlatformLineEnds(const std::string& text);
 
+// ASCII text as editors on Windows save it in UTF-16 ("Unicode"): the
+// byte-order mark, then every character in two bytes, little-endian or
+// big-endian.
+std::string AsUtf16(const std::string& ascii, bool bigEndian = false);
+
 // A new, empty directory below the system's temporary directory, removed
 // with everything in it when the test process exits.
 std::string MakeTempDirectory();

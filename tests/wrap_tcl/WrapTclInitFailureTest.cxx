@@ -74,7 +74,7 @@ TEST_F(WrapTclInitFailure, OutputThatCannotBeOpened)
   EXPECT_EQ(ReadFile(input), "zebLib a b\n");
 }
 
-TEST_F(WrapTclInitFailure, MissingTokensLeaveTheOutputEmpty)
+TEST_F(WrapTclInitFailure, UnusableListsLeaveTheOutputEmpty)
 {
   ExpectListFailure("", "Error getting libName\n");
   ExpectListFailure(" \t\r\n\n ", "Error getting libName\n");
@@ -82,6 +82,19 @@ TEST_F(WrapTclInitFailure, MissingTokensLeaveTheOutputEmpty)
   ExpectListFailure("zebLib COMMAND x VERSION 1.0 COMMAND \n", "Error getting command\n");
   ExpectListFailure("zebLib a VERSION", "Error getting version\n");
   ExpectListFailure("zebLib VERSION 1.0\nVERSION\n\n", "Error getting version\n");
+  ExpectListFailure("\xEF\xBB\xBF", "Error getting libName\n");
+  ExpectListFailure(AsUtf16(" \r\n\t"), "Error getting libName\n");
+  ExpectListFailure(AsUtf16("zebLib a COMMAND", true), "Error getting command\n");
+#ifdef _WIN32
+  ExpectListFailure("\x1AzebLib a", "Error getting libName\n");
+#endif
+  // Text marked as UTF-16 that is not: an odd byte, surrogates without their
+  // other half.
+  const std::string message = "Input file " + input + " is not valid UTF-16 text\n";
+  ExpectListFailure(AsUtf16("zebLib a") + "b", message);
+  ExpectListFailure(AsUtf16("zebLib a") + std::string("\x3D\xD8", 2), message);
+  ExpectListFailure(AsUtf16("zebLib ") + std::string("\x3D\xD8 \0", 4), message);
+  ExpectListFailure(AsUtf16("zebLib ", true) + std::string("\xDE\x00", 2), message);
 }
 
 // A directory as the list, /dev/full and ulimit exist on POSIX systems only.
