@@ -18,6 +18,12 @@ function(zeb_toolkit_library module)
   if(ARG_LIBRARIES)
     target_link_libraries(${module} PUBLIC ${ARG_LIBRARIES})
   endif()
+  # A module's interface is all of it, as on ELF systems: MinGW's automatic
+  # export would stop at the first object that marks an export of its own
+  # (the Tcl packages' entry points).
+  if(MINGW)
+    target_link_options(${module} PRIVATE LINKER:--export-all-symbols)
+  endif()
   install(TARGETS ${module} EXPORT ZebTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
     INCLUDES DESTINATION ${ZEB_INSTALL_INCLUDEDIR})

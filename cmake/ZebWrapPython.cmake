@@ -4,12 +4,21 @@
 # before (find_package(Python3) with Interpreter and Development.Module; the
 # project chooses it, e.g. with Python3_EXECUTABLE), or else the one
 # find_package(Python3) finds here. libpython of the same version is needed
-# too, for the link check below.
-if(NOT TARGET Python3::Module)
-  find_package(Python3 REQUIRED COMPONENTS Interpreter Development.Module)
+# too, for the link check below. A cross build runs no interpreter of its
+# target and makes no link check: it looks for the module's development
+# files alone.
+if(CMAKE_CROSSCOMPILING)
+  set(zeb_python_components Development.Module)
+else()
+  set(zeb_python_components Interpreter Development.Module)
 endif()
-find_package(Python3 ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR} EXACT REQUIRED
-  COMPONENTS Interpreter Development.Module Development.Embed)
+if(NOT TARGET Python3::Module)
+  find_package(Python3 REQUIRED COMPONENTS ${zeb_python_components})
+endif()
+if(NOT CMAKE_CROSSCOMPILING)
+  find_package(Python3 ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR} EXACT REQUIRED
+    COMPONENTS Interpreter Development.Module Development.Embed)
+endif()
 
 # Where zeb_install_module puts the Python modules, relative to the prefix.
 set(ZEB_INSTALL_PYTHONDIR lib/python${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}/site-packages
@@ -45,7 +54,7 @@ function(zeb_wrap_python_init module list_file)
   target_link_libraries(${module} PRIVATE Zeb::zebPython)
   set_target_properties(${module} PROPERTIES CXX_VISIBILITY_PRESET hidden ZEB_PYTHON_MODULE ON)
 
-  if(NOT APPLE AND NOT WIN32)
+  if(NOT APPLE AND NOT WIN32 AND NOT CMAKE_CROSSCOMPILING)
     set(check ${module}_link_check)
     add_library(${check} SHARED $<TARGET_OBJECTS:${module}>)
     target_link_libraries(${check} PRIVATE $<TARGET_PROPERTY:${module},LINK_LIBRARIES>

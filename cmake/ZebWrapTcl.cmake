@@ -16,11 +16,12 @@
 # auto_path holding that library folder. The package's name and version are
 # the list file's (its first token, and VERSION or the toolkit's
 # <major>.<minor>, ZEB_MAJOR_MINOR).
-find_package(TCL REQUIRED)
 
 # Tcl as a target, so that Tcl packages carry it in their usage requirements
-# and the installed ones find it again on the consumer's machine.
+# and the installed ones find it again on the consumer's machine. A build
+# that defines the target first (a cross build) keeps its own.
 if(NOT TARGET ZebTcl::Tcl)
+  find_package(TCL REQUIRED)
   add_library(ZebTcl::Tcl INTERFACE IMPORTED)
   set_target_properties(ZebTcl::Tcl PROPERTIES
     INTERFACE_INCLUDE_DIRECTORIES "${TCL_INCLUDE_PATH}"
