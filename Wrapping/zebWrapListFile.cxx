@@ -1,6 +1,6 @@
-// Reading a list file straight into its text: a regular file's size is
-// known, so its bytes are copied once, without a buffer in between. The
-// text is then made plain as the generators read it: UTF-8 without a mark.
+// Reading a list file whole and making its text plain as the generators
+// read it: UTF-8 without a byte-order mark, ending where the platform's
+// text mode ends a file.
 #include "zebWrapListFile.h"
 
 #include "zebWrapSystem.h"
@@ -10,31 +10,23 @@
 
 namespace
 {
-// What one read asks for once the size is known or when it is not.
-const size_t readChunk = 65536;
-
+// Reads the rest of the file; a regular file larger than a string can hold
+// is refused by its size, before anything is read.
 ListReading readRest(int fd, std::string* text)
 {
-  size_t chunk = readChunk;
   FileInfo info;
   if (inspectFile(fd, &info) && info.regular)
   {
-    // The whole file in one read, with room left for the read that finds
-    // its end.
-    if (info.size >= text->max_size() - text->size() - 2 * readChunk)
+    if (info.size >= text->max_size())
     {
       return ListReading::tooLarge;
     }
-    chunk = static_cast<size_t>(info.size) + 1;
-    text->reserve(text->size() + chunk + readChunk);
-    adviseHugePages(text->data(), text->capacity());
+    text->reserve(static_cast<size_t>(info.size));
   }
+  char buffer[65536];
   for (;;)
   {
-    size_t had = text->size();
-    text->resize(had + chunk);
-    long long got = readSome(fd, &(*text)[had], chunk);
-    text->resize(had + (got > 0 ? static_cast<size_t>(got) : 0));
+    long long got = readSome(fd, buffer, sizeof(buffer));
     if (got == 0)
     {
       return ListReading::read;
@@ -43,7 +35,7 @@ ListReading readRest(int fd, std::string* text)
     {
       return ListReading::failed;
     }
-    chunk = readChunk;
+    text->append(buffer, static_cast<size_t>(got));
   }
 }
 

@@ -65,9 +65,4 @@ bool closeFile(int fd);
 
 void removeFile(const char* path);
 
-// Asks for a large buffer to be backed by huge pages, which cost far less to
-// fault in than small ones when a list of a million names is read. Only a
-// hint, given where the system has it: the buffer works the same without.
-void adviseHugePages(const void* buffer, size_t size);
-
 #endif
