@@ -20,7 +20,7 @@ static int readList(const char* inputName,
   int in = openForReading(inputName);
   if (in < 0)
   {
-    fprintf(stderr, "Input file %s could not be opened\n", inputName);
+    reportListNotOpened(inputName);
     return 1;
   }
   if (!inspectFile(in, listInfo))
@@ -67,7 +67,7 @@ static bool writeOutput(OutputFile* file,
     written = finishOutput(&output);
     if (!written)
     {
-      fprintf(stderr, "Output file %s could not be written\n", file->path);
+      reportOutputNotWritten(file->path);
     }
   }
   catch (...)
@@ -77,7 +77,7 @@ static bool writeOutput(OutputFile* file,
   }
   if (!closeOutputFile(file) && written)
   {
-    fprintf(stderr, "Output file %s could not be written\n", file->path);
+    reportOutputNotWritten(file->path);
     written = false;
   }
   return written;
@@ -90,7 +90,7 @@ static bool isTheList(const char* listName, const FileInfo& listInfo, const Outp
   {
     return false;
   }
-  fprintf(stderr, "Input file %s is also the output file %s\n", listName, output.path);
+  reportListIsOutput(listName, output.path);
   return true;
 }
 

@@ -20,7 +20,7 @@ static bool openOutput(int in, const char* inputName, const char* outputName, Ou
   }
   if (isSameRegularFile(input, out->info))
   {
-    fprintf(stderr, "Input file %s is also the output file %s\n", inputName, out->path);
+    reportListIsOutput(inputName, out->path);
     discardOutputFile(out);
     return false;
   }
@@ -66,7 +66,7 @@ static int generate(int in, const char* inputName, OutputFile* out)
   writeInitSource(list, &output);
   if (!finishOutput(&output))
   {
-    fprintf(stderr, "Error writing output file %s\n", out->path);
+    reportOutputNotWritten(out->path);
     return 1;
   }
   return 0;
@@ -84,7 +84,7 @@ int main(int argc, char* argv[])
   int in = openForReading(argv[1]);
   if (in < 0)
   {
-    fprintf(stderr, "Input file %s could not be opened\n", argv[1]);
+    reportListNotOpened(argv[1]);
     return 1;
   }
   OutputFile out;
@@ -108,7 +108,7 @@ int main(int argc, char* argv[])
   }
   if (!closeOutputFile(&out) && status == 0)
   {
-    fprintf(stderr, "Error writing output file %s\n", argv[2]);
+    reportOutputNotWritten(argv[2]);
     status = 1;
   }
   return status;

@@ -117,7 +117,7 @@ TEST_F(WrapTclInitFailure, WriteErrorsEndWithStatusOne)
   {
     ASSERT_TRUE(WriteFile(input, list));
     ProcessResult r = RunProcess({ WRAP_TCL_INIT, input, "/dev/full" });
-    EXPECT_EQ(r.err, "Error writing output file /dev/full\n");
+    EXPECT_EQ(r.err, "Output file /dev/full could not be written\n");
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.exitStatus, 1);
   }
@@ -187,7 +187,7 @@ TEST_F(WrapTclInitFailure, WriteFailingPartWayLeavesTheOutputEmpty)
   ProcessOptions limited;
   limited.fileSizeLimit = 16384;
   ProcessResult r = RunProcess({ WRAP_TCL_INIT, input, output }, limited);
-  EXPECT_EQ(r.err, "Error writing output file " + output + "\n");
+  EXPECT_EQ(r.err, "Output file " + output + " could not be written\n");
   EXPECT_EQ(r.exitStatus, 1);
   EXPECT_EQ(r.signal, 0);
   bool found = false;
