@@ -1,12 +1,11 @@
-// Reading a list file whole and making its text plain as the generators
-// read it: UTF-8 without a byte-order mark, ending where the platform's
-// text mode ends a file.
+// Reading a list file whole and making its text plain: UTF-8 without a
+// byte-order mark, ending where the platform's text mode ends a file.
 #include "zebWrapListFile.h"
 
+#include "zebWrapRunErrors.h"
 #include "zebWrapSystem.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace
 {
@@ -37,11 +36,6 @@ ListReading readRest(int fd, std::string* text)
     }
     text->append(buffer, static_cast<size_t>(got));
   }
-}
-
-bool startsWith(const std::string& text, const char* mark)
-{
-  return text.compare(0, strlen(mark), mark) == 0;
 }
 
 unsigned utf16Unit(const std::string& text, size_t at, bool bigEndian)
@@ -101,11 +95,11 @@ bool utf16ToUtf8(const std::string& text, bool bigEndian, std::string* out)
 
 ListReading makePlain(std::string* text)
 {
-  if (startsWith(*text, "\xEF\xBB\xBF"))
+  if (text->compare(0, 3, "\xEF\xBB\xBF") == 0)
   {
     text->erase(0, 3);
   }
-  else if (startsWith(*text, "\xFF\xFE") || startsWith(*text, "\xFE\xFF"))
+  else if (text->compare(0, 2, "\xFF\xFE") == 0 || text->compare(0, 2, "\xFE\xFF") == 0)
   {
     std::string utf8;
     if (!utf16ToUtf8(*text, (*text)[0] == '\xFE', &utf8))
@@ -122,7 +116,7 @@ ListReading makePlain(std::string* text)
 }
 }
 
-ListReading readWholeFile(int fd, std::string* text)
+bool readListFile(int fd, const char* name, std::string* text)
 {
   ListReading reading = ListReading::failed;
   try
@@ -135,5 +129,13 @@ ListReading readWholeFile(int fd, std::string* text)
     throw;
   }
   closeFile(fd);
-  return reading == ListReading::read ? makePlain(text) : reading;
+  if (reading == ListReading::read)
+  {
+    reading = makePlain(text);
+  }
+  if (reading != ListReading::read)
+  {
+    reportListReading(reading, name);
+  }
+  return reading == ListReading::read;
 }

@@ -41,9 +41,9 @@ void appendPieces(GeneratedOutput* out, const Pieces&... pieces)
   out->used += size;
 }
 
-// Writes out the rest of the text; false when any write to the file failed,
-// which left the file empty.
-bool finishOutput(GeneratedOutput* out);
+// Writes out the rest of the text; a failed write is the file's to tell
+// (closeOutputFile).
+void finishOutput(GeneratedOutput* out);
 
 // The text gathered in memory.
 inline std::string_view outputText(const GeneratedOutput& out)

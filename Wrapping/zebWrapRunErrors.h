@@ -4,7 +4,14 @@
 #ifndef ZEB_WRAP_RUN_ERRORS_H
 #define ZEB_WRAP_RUN_ERRORS_H
 
-#include "zebWrapListFile.h"
+// Why a list file could not be read.
+enum class ListReading
+{
+  read,
+  tooLarge,  // a regular file larger than a string can hold, refused by its size
+  failed,    // a read error
+  badUtf16,  // text marked as UTF-16 that is not: an odd byte, a lone surrogate
+};
 
 void reportListNotOpened(const char* listName);
 void reportListReading(ListReading reading, const char* listName);
