@@ -1,5 +1,5 @@
-// Finding the tokens of list-file text, a byte at a time through a table
-// of the bytes that end a token.
+// Finding the tokens of list-file text, a byte at a time, with a table of
+// the list's whitespace.
 #include "zebWrapListTokens.h"
 
 namespace
