@@ -5,39 +5,25 @@
 
 namespace
 {
-// What goes out in one write: small enough to stay in cache while it is
-// made, large enough that the writes cost little.
+// What goes out in one write: a run's memory stays small, and the writes
+// few.
 const size_t chunkSize = size_t(1) << 18;
-
-// Where the buffer starts, so that a short text needs no more.
-const size_t firstSize = 4096;
-
-void writeOut(GeneratedOutput* out)
-{
-  writeOutputChunk(out->file, outputText(*out));
-  out->used = 0;
-}
 }
 
-char* makeRoomSlowly(GeneratedOutput* out, size_t n)
+void makeRoom(GeneratedOutput* out, size_t n)
 {
-  // The buffer grows to a chunk's size; a full chunk goes out to the file.
-  if (out->file && out->buffer.size() >= chunkSize)
+  if (out->file && out->used >= chunkSize)
   {
-    writeOut(out);
+    finishOutput(out);
   }
   if (out->buffer.size() - out->used < n)
   {
-    out->buffer.resize(std::max({ 2 * out->buffer.size(), out->used + n, firstSize }));
+    out->buffer.resize(std::max(2 * out->buffer.size(), out->used + n));
   }
-  return &out->buffer[out->used];
 }
 
-bool finishOutput(GeneratedOutput* out)
+void finishOutput(GeneratedOutput* out)
 {
-  if (out->file && out->used > 0)
-  {
-    writeOut(out);
-  }
-  return !out->file || !out->file->failed;
+  writeOutputChunk(out->file, outputText(*out));
+  out->used = 0;
 }

@@ -7,11 +7,14 @@
 
 #include <cstddef>
 
-// The line end of a text file on this platform.
+// The line end of a text file on this platform, and whether the C runtime's
+// text mode ends a file at its first Ctrl-Z, as it does on Windows.
 #ifdef _WIN32
 constexpr char systemLineEnd[] = "\r\n";
+constexpr bool ctrlZEndsText = true;
 #else
 constexpr char systemLineEnd[] = "\n";
+constexpr bool ctrlZEndsText = false;
 #endif
 
 // Makes descriptors 0, 1 and 2 open (on the null device where they were
@@ -63,10 +66,5 @@ bool closeFile(int fd);
 // Removes the file that path names: the target of a symbolic link, not the
 // link.
 void removeFile(const char* path);
-
-// Asks for a large buffer to be backed by huge pages, which cost far less to
-// fault in than small ones when a list of a million names is read. Only a
-// hint, given where the system has it: the buffer works the same without.
-void adviseHugePages(const void* buffer, size_t size);
 
 #endif

@@ -3,9 +3,7 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstdint>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -125,21 +123,4 @@ bool closeFile(int fd)
 void removeFile(const char* path)
 {
   unlink(linkTarget(path).c_str());
-}
-
-void adviseHugePages(const void* buffer, size_t size)
-{
-#ifdef MADV_HUGEPAGE
-  // Only whole huge pages inside the buffer can be advised.
-  const uintptr_t hugePage = uintptr_t(2) << 20;
-  uintptr_t begin = (reinterpret_cast<uintptr_t>(buffer) + hugePage - 1) & ~(hugePage - 1);
-  uintptr_t end = (reinterpret_cast<uintptr_t>(buffer) + size) & ~(hugePage - 1);
-  if (begin < end)
-  {
-    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-  }
-#else
-  (void)buffer;
-  (void)size;
-#endif
 }

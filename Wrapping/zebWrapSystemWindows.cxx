@@ -98,5 +98,3 @@ void removeFile(const char* path)
 {
   _unlink(path);
 }
-
-void adviseHugePages(const void*, size_t) {}

@@ -31,6 +31,12 @@ function(zeb_toolkit_library module)
   if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
     target_link_options(${module} PRIVATE LINKER:--push-state,--no-as-needed,-lc,--pop-state)
   endif()
+  # A module's interface is all of it, as on ELF systems: MinGW's automatic
+  # export would stop at the first object that marks an export of its own
+  # (the Tcl packages' entry points).
+  if(MINGW)
+    target_link_options(${module} PRIVATE LINKER:--export-all-symbols)
+  endif()
   install(TARGETS ${module} EXPORT ZebTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime
     INCLUDES DESTINATION ${ZEB_INSTALL_INCLUDEDIR})

@@ -42,8 +42,11 @@ macro(zeb_use_python_wrapping)
   if(NOT TARGET Python3::Module)
     find_package(Python3 REQUIRED COMPONENTS ${zeb_python_interpreter} Development.Module)
   endif()
-  find_package(Python3 ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR} EXACT REQUIRED
-    COMPONENTS ${zeb_python_interpreter} Development.Module Development.Embed)
+  # libpython for the link check; a Windows module is not checked so.
+  if(NOT WIN32)
+    find_package(Python3 ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR} EXACT REQUIRED
+      COMPONENTS ${zeb_python_interpreter} Development.Module Development.Embed)
+  endif()
   set(ZEB_PYTHON_WRAPPING ON)
 endmacro()
 

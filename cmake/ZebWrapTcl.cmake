@@ -25,12 +25,13 @@ include(${CMAKE_CURRENT_LIST_DIR}/ZebWrapList.cmake)
 # on the consumer's machine.
 # FindTCL wants Tk's files too when REQUIRED; the packages need Tcl alone.
 macro(zeb_use_tcl_wrapping)
-  find_package(TCL)
-  if(NOT TCL_FOUND)
-    message(FATAL_ERROR "Tcl 8.6's development files (tcl.h and the Tcl library, in Debian's "
-      "tcl-dev) were not found")
-  endif()
+  # A build that defines the target first (a Windows cross build) keeps its own.
   if(NOT TARGET ZebTcl::Tcl)
+    find_package(TCL)
+    if(NOT TCL_FOUND)
+      message(FATAL_ERROR "Tcl 8.6's development files (tcl.h and the Tcl library, in "
+        "Debian's tcl-dev) were not found")
+    endif()
     add_library(ZebTcl::Tcl INTERFACE IMPORTED)
     set_target_properties(ZebTcl::Tcl PROPERTIES
       INTERFACE_INCLUDE_DIRECTORIES "${TCL_INCLUDE_PATH}"

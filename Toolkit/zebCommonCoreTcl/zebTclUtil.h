@@ -9,7 +9,13 @@
 
 #include <string>
 
+// Marks a package's entry points, <Package>_Init and <Package>_SafeInit,
+// which Tcl's load looks up in the library.
+#ifdef _WIN32
+#define ZEB_EXPORT __declspec(dllexport)
+#else
 #define ZEB_EXPORT __attribute__((visibility("default")))
+#endif
 
 // Attached to every interpreter under the key "zeb" by the core package.
 // InstanceLookup maps an instance name to its zebTclInstance, PointerLookup

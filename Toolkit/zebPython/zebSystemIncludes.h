@@ -5,6 +5,10 @@
 #include <stddef.h>
 
 // Marks a function as part of a shared library's or module's interface.
+#ifdef _WIN32
+#define ZEB_ABI_EXPORT __declspec(dllexport)
+#else
 #define ZEB_ABI_EXPORT __attribute__((visibility("default")))
+#endif
 
 #endif

@@ -31,6 +31,8 @@ void zebsys::SetFatalSignalHandler(int signal, void (*handler)(int))
   sigaction(signal, &action, nullptr);
 }
 
+void zebsys::SetFatalExceptionHandler(void (*)(const char*)) {}
+
 void zebsys::WriteError(const char* text)
 {
   ssize_t ignored = write(STDERR_FILENO, text, strlen(text));

@@ -1,5 +1,5 @@
-// Stack traces on fatal signals: the report, written through the system's
-// side in zebFatalSignals.h.
+// Stack traces on fatal signals and exceptions: the report, written through
+// the system's side in zebFatalSignals.h.
 #include "zebSystemInformation.h"
 
 #include "zebFatalSignals.h"
@@ -47,20 +47,39 @@ void WriteNumber(int value)
   zebsys::WriteError(text);
 }
 
+void WriteReportStart()
+{
+  zebsys::WriteError("\n========================================================\n");
+  zebsys::WriteError("Process received ");
+}
+
+void WriteReportEnd()
+{
+  zebsys::WriteError("\nStack trace:\n");
+  zebsys::WriteStackTrace();
+  zebsys::WriteError("========================================================\n");
+}
+
 // Prints the report, then restores the default action and raises the signal
 // again, so that the process ends as the signal would have ended it.
 void PrintStackTrace(int signal)
 {
-  zebsys::WriteError("\n========================================================\n");
-  zebsys::WriteError("Process received signal ");
+  WriteReportStart();
+  zebsys::WriteError("signal ");
   WriteNumber(signal);
   zebsys::WriteError(" (");
   zebsys::WriteError(SignalName(signal));
-  zebsys::WriteError(")\nStack trace:\n");
-  zebsys::WriteStackTrace();
-  zebsys::WriteError("========================================================\n");
+  zebsys::WriteError(")");
+  WriteReportEnd();
   zebsys::SetFatalSignalHandler(signal, nullptr);
   raise(signal);
+}
+
+void PrintExceptionStackTrace(const char* exception)
+{
+  WriteReportStart();
+  zebsys::WriteError(exception);
+  WriteReportEnd();
 }
 }
 
@@ -70,4 +89,5 @@ void zebsys::SystemInformation::SetStackTraceOnError(int enable)
   {
     SetFatalSignalHandler(*signal, enable ? PrintStackTrace : nullptr);
   }
+  SetFatalExceptionHandler(enable ? PrintExceptionStackTrace : nullptr);
 }

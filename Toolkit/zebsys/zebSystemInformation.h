@@ -9,8 +9,10 @@ class SystemInformation
 public:
   // With a non-zero value, installs handlers for the fatal signals (SIGSEGV,
   // SIGBUS, SIGFPE, SIGILL, SIGABRT) that print a stack trace to standard
-  // error and then end the process by the same signal. With 0, restores the
-  // default handlers.
+  // error and then end the process by the same signal; on Windows, where
+  // faults are exceptions, also a handler that prints the exception and the
+  // trace and ends the process with the exception's code. With 0, restores
+  // the default handlers.
   static void SetStackTraceOnError(int enable);
 };
 }

@@ -11,44 +11,25 @@
 #include <string>
 
 // Reads the list file whole into *text and takes it apart into *list, and
-// tells in *listInfo which file it was; returns the exit status so far.
-static int readList(const char* inputName,
-                    std::string* text,
-                    PythonInitList* list,
-                    FileInfo* listInfo)
+// tells in *listInfo which file it was; false after printing why not.
+static bool openAndReadList(const char* listName,
+                            std::string* text,
+                            PythonInitList* list,
+                            FileInfo* listInfo)
 {
-  int in = openForReading(inputName);
+  int in = openForReading(listName);
   if (in < 0)
   {
-    fprintf(stderr, "Input file %s could not be opened\n", inputName);
-    return 1;
+    reportListNotOpened(listName);
+    return false;
   }
   if (!inspectFile(in, listInfo))
   {
     closeFile(in);
-    reportListReading(ListReading::failed, inputName);
-    return 1;
+    reportListReading(ListReading::failed, listName);
+    return false;
   }
-  try
-  {
-    ListReading reading = readWholeFile(in, text);
-    if (reading != ListReading::read)
-    {
-      reportListReading(reading, inputName);
-      return 1;
-    }
-    if (const char* error = readInitList(*text, list))
-    {
-      fputs(error, stderr);
-      return 1;
-    }
-  }
-  catch (...)
-  {
-    reportException("reading input file", inputName);
-    return 1;
-  }
-  return 0;
+  return readList(in, listName, text, list);
 }
 
 // Writes one source made by `writer` and closes its file; false, after
@@ -58,29 +39,26 @@ static bool writeOutput(OutputFile* file,
                         const PythonInitList& list,
                         void (*writer)(const PythonInitList&, GeneratedOutput*))
 {
-  bool written = false;
+  bool generated = false;
   try
   {
     GeneratedOutput output;
     output.file = file;
     writer(list, &output);
-    written = finishOutput(&output);
-    if (!written)
-    {
-      fprintf(stderr, "Output file %s could not be written\n", file->path);
-    }
+    finishOutput(&output);
+    generated = true;
   }
   catch (...)
   {
     reportException("while generating", file->path);
     failOutputFile(file);
   }
-  if (!closeOutputFile(file) && written)
+  if (!closeOutputFile(file) && generated)
   {
-    fprintf(stderr, "Output file %s could not be written\n", file->path);
-    written = false;
+    reportOutputNotWritten(file->path);
+    return false;
   }
-  return written;
+  return generated;
 }
 
 // An output that is the list file is refused: prints why and returns true.
@@ -90,7 +68,7 @@ static bool isTheList(const char* listName, const FileInfo& listInfo, const Outp
   {
     return false;
   }
-  fprintf(stderr, "Input file %s is also the output file %s\n", listName, output.path);
+  reportListIsOutput(listName, output.path);
   return true;
 }
 
@@ -154,7 +132,7 @@ int main(int argc, char* argv[])
   std::string text;
   PythonInitList list;
   FileInfo listInfo;
-  if (readList(argv[1], &text, &list, &listInfo) != 0)
+  if (!openAndReadList(argv[1], &text, &list, &listInfo))
   {
     return 1;
   }

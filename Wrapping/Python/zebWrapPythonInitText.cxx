@@ -23,7 +23,6 @@ const char* readInitList(const std::string& text, PythonInitList* list)
   {
     return "Error getting libName\n";
   }
-  reserveListTokens(text, &list->names);
   std::string_view name;
   while (nextListToken(text, &pos, &name))
   {

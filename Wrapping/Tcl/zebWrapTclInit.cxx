@@ -20,7 +20,7 @@ static bool openOutput(int in, const char* inputName, const char* outputName, Ou
   }
   if (isSameRegularFile(input, out->info))
   {
-    fprintf(stderr, "Input file %s is also the output file %s\n", inputName, out->path);
+    reportListIsOutput(inputName, out->path);
     discardOutputFile(out);
     return false;
   }
@@ -33,51 +33,21 @@ static bool openOutput(int in, const char* inputName, const char* outputName, Ou
   return true;
 }
 
-// Reads the list file whole into *text, closes it and takes the text apart
-// into *list; returns the exit status so far.
-static int readList(int in, const char* inputName, std::string* text, TclInitList* list)
-{
-  try
-  {
-    ListReading reading = readWholeFile(in, text);
-    if (reading != ListReading::read)
-    {
-      reportListReading(reading, inputName);
-      return 1;
-    }
-    if (const char* error = readInitList(*text, list))
-    {
-      fputs(error, stderr);
-      return 1;
-    }
-  }
-  catch (...)
-  {
-    reportException("reading input file", inputName);
-    return 1;
-  }
-  return 0;
-}
-
-// Reads the list and writes the source; returns the exit status. A failed
-// write has named the file and left it empty.
-static int generate(int in, const char* inputName, OutputFile* out)
+// Reads the list and writes the source; false after printing why the list
+// gives none. A failed write is the output file's to tell.
+static bool generate(int in, const char* inputName, OutputFile* out)
 {
   std::string text;
   TclInitList list;
-  if (readList(in, inputName, &text, &list) != 0)
+  if (!readList(in, inputName, &text, &list))
   {
-    return 1;
+    return false;
   }
   GeneratedOutput output;
   output.file = out;
   writeInitSource(list, &output);
-  if (!finishOutput(&output))
-  {
-    fprintf(stderr, "Error writing output file %s\n", out->path);
-    return 1;
-  }
-  return 0;
+  finishOutput(&output);
+  return true;
 }
 
 int main(int argc, char* argv[])
@@ -92,7 +62,7 @@ int main(int argc, char* argv[])
   int in = openForReading(argv[1]);
   if (in < 0)
   {
-    fprintf(stderr, "Input file %s could not be opened\n", argv[1]);
+    reportListNotOpened(argv[1]);
     return 1;
   }
   OutputFile out;
@@ -101,23 +71,23 @@ int main(int argc, char* argv[])
     closeFile(in);
     return 1;
   }
-  int status = 1;
+  bool generated = false;
   try
   {
-    status = generate(in, argv[1], &out);
+    generated = generate(in, argv[1], &out);
   }
   catch (...)
   {
     reportException("while generating", argv[2]);
   }
-  if (status != 0)
+  if (!generated)
   {
     failOutputFile(&out);
   }
-  if (!closeOutputFile(&out) && status == 0)
+  if (!closeOutputFile(&out) && generated)
   {
-    fprintf(stderr, "Error writing output file %s\n", argv[2]);
-    status = 1;
+    reportOutputNotWritten(argv[2]);
+    return 1;
   }
-  return status;
+  return generated ? 0 : 1;
 }

@@ -127,7 +127,6 @@ const char* readInitList(const std::string& text, TclInitList* list)
   {
     return "Error getting libName\n";
   }
-  reserveListTokens(text, &list->creators);
   std::string_view token;
   while (nextListToken(text, &pos, &token))
   {

@@ -2,14 +2,15 @@
 # Runs a Windows program of the build under wine64, quietly and without a
 # display, in the wine prefix given (made on first use):
 #
-#   wine-run.sh <prefix> <dll folders, colon-separated> <program> [args...]
+#   wine-run.sh <prefix> <program> [args...]
 #   wine-run.sh <prefix> --stop     ends the prefix's wine server, if any
 set -eu
 export WINEPREFIX="$1"
 export WINEDEBUG=-all
 # No Mono or Gecko installers, no window of any kind.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY WAYLAND_DISPLAY
+# Only Windows' own DLLs and those beside the program: no WINEPATH of the caller.
+unset DISPLAY WAYLAND_DISPLAY WINEPATH
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 
@@ -20,8 +21,7 @@ if [ "$2" = "--stop" ]; then
   fi
   exit 0
 fi
-export WINEPATH="$(printf '%s' "$2" | tr ':' ';')"
-shift 2
+shift
 
 # The first run makes the prefix, alone (concurrent runs wait) and with its
 # messages kept out of the program's output.

@@ -1,5 +1,6 @@
 // What the tests do with files on every platform: whole files in and out,
-// text with the platform's line ends, and temporary directories.
+// text with the platform's line ends or in UTF-16, and temporary
+// directories.
 #include "RunProcess.h"
 
 #include <cstdlib>
@@ -10,7 +11,7 @@
 
 std::string ReadFile(const std::string& path, bool* found)
 {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
   if (found)
     *found = static_cast<bool>(file);
   std::ostringstream text;
@@ -20,7 +21,7 @@ std::string ReadFile(const std::string& path, bool* found)
 
 bool WriteFile(const std::string& path, const std::string& text)
 {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  std::ofstream file(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
   file << text;
   file.close();
   return static_cast<bool>(file);
@@ -42,6 +43,17 @@ std::string WithPlatformLineEnds(const std::string& text)
 #endif
 }
 
+std::string AsUtf16(const std::string& ascii, bool bigEndian)
+{
+  std::string text = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char c : ascii)
+  {
+    text += bigEndian ? '\0' : c;
+    text += bigEndian ? c : '\0';
+  }
+  return text;
+}
+
 namespace
 {
 std::vector<std::string> temporaryDirectories;
@@ -50,7 +62,7 @@ void RemoveTemporaryDirectories()
 {
   std::error_code ignored;
   for (const std::string& directory : temporaryDirectories)
-    std::filesystem::remove_all(directory, ignored);
+    std::filesystem::remove_all(std::filesystem::u8path(directory), ignored);
 }
 }
 
@@ -67,8 +79,8 @@ std::string MakeTempDirectory()
     {
       if (temporaryDirectories.empty())
         atexit(RemoveTemporaryDirectories);
-      temporaryDirectories.push_back(path.string());
-      return path.string();
+      temporaryDirectories.push_back(path.u8string());
+      return path.u8string();
     }
   }
   return std::string();

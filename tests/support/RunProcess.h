@@ -1,5 +1,6 @@
 // Runs a program as a child process, feeding its standard input and
-// collecting its standard output, standard error and how it ended.
+// collecting its standard output, standard error and how it ended; and the
+// tests' files. Every path, argument and variable is UTF-8, on Windows too.
 #ifndef ZEB_TESTS_RUN_PROCESS_H
 #define ZEB_TESTS_RUN_PROCESS_H
 
@@ -43,6 +44,11 @@ bool WriteFile(const std::string& path, const std::string& text);
 // The text with every "\n" written as the platform's line end, as a program
 // writes a text file: CR LF on Windows.
 std::string WithPlatformLineEnds(const std::string& text);
+
+// ASCII text as editors on Windows save it in UTF-16 ("Unicode"): the
+// byte-order mark, then every character in two bytes, little-endian or
+// big-endian.
+std::string AsUtf16(const std::string& ascii, bool bigEndian = false);
 
 // A new, empty directory below the system's temporary directory, removed
 // with everything in it when the test process exits.

@@ -1,6 +1,8 @@
 // Child-process runner for the tests that drive the programs from outside,
 // on Windows: CreateProcess with three pipes, each pumped by a thread of its
-// own.
+// own. The command line, the environment and the paths are given to Windows
+// in UTF-16, converted from the tests' UTF-8, so that the child gets them
+// whole whatever the code page of either process.
 #include "RunProcess.h"
 
 #include <windows.h>
@@ -44,34 +46,50 @@ std::string CommandLine(const std::vector<std::string>& args)
   return line;
 }
 
-bool SameName(const std::string& entry, const std::string& name)
+std::wstring Wide(const std::string& text)
 {
-  return entry.size() > name.size() && entry[name.size()] == '=' &&
-         _strnicmp(entry.c_str(), name.c_str(), name.size()) == 0;
+  std::wstring wide(text.size(), L'\0');
+  int n = MultiByteToWideChar(CP_UTF8,
+                              0,
+                              text.data(),
+                              static_cast<int>(text.size()),
+                              &wide[0],
+                              static_cast<int>(wide.size()));
+  wide.resize(n > 0 ? static_cast<size_t>(n) : 0);
+  return wide;
+}
+
+bool SameName(const std::wstring& entry, const std::wstring& name)
+{
+  return entry.size() > name.size() && entry[name.size()] == L'=' &&
+         _wcsnicmp(entry.c_str(), name.c_str(), name.size()) == 0;
 }
 
 // The caller's environment with the options' changes, as the block
 // CreateProcess takes: "NAME=value" strings, each ended by a NUL, then a NUL.
-std::string EnvironmentBlock(const ProcessOptions& options)
+std::wstring EnvironmentBlock(const ProcessOptions& options)
 {
-  std::vector<std::string> entries;
-  char* strings = GetEnvironmentStringsA();
-  for (const char* p = strings; *p; p += strlen(p) + 1)
+  std::vector<std::wstring> entries;
+  wchar_t* strings = GetEnvironmentStringsW();
+  for (const wchar_t* p = strings; *p; p += wcslen(p) + 1)
     entries.push_back(p);
-  FreeEnvironmentStringsA(strings);
-  std::vector<std::string> removed = options.unsetEnv;
+  FreeEnvironmentStringsW(strings);
+  std::vector<std::wstring> removed;
+  for (const std::string& name : options.unsetEnv)
+    removed.push_back(Wide(name));
   for (const std::string& entry : options.setEnv)
-    removed.push_back(entry.substr(0, entry.find('=')));
-  for (const std::string& name : removed)
+    removed.push_back(Wide(entry.substr(0, entry.find('='))));
+  for (const std::wstring& name : removed)
     entries.erase(std::remove_if(entries.begin(),
                                  entries.end(),
-                                 [&](const std::string& entry) { return SameName(entry, name); }),
+                                 [&](const std::wstring& entry) { return SameName(entry, name); }),
                   entries.end());
-  entries.insert(entries.end(), options.setEnv.begin(), options.setEnv.end());
-  std::string block;
-  for (const std::string& entry : entries)
-    block += entry + '\0';
-  return block + '\0';
+  for (const std::string& entry : options.setEnv)
+    entries.push_back(Wide(entry));
+  std::wstring block;
+  for (const std::wstring& entry : entries)
+    block += entry + L'\0';
+  return block + L'\0';
 }
 
 void ReadAll(HANDLE pipe, std::string* text)
@@ -120,26 +138,27 @@ ProcessResult RunProcess(const std::vector<std::string>& args, const ProcessOpti
     result.err = "pipe failed";
     return result;
   }
-  STARTUPINFOA startup = {};
+  STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = inRead;
   startup.hStdOutput = outWrite;
   startup.hStdError = errWrite;
   PROCESS_INFORMATION process = {};
-  std::string command = CommandLine(args);
-  std::string environment = EnvironmentBlock(options);
-  BOOL started =
-    CreateProcessA(args[0].c_str(),
-                   &command[0],
-                   nullptr,
-                   nullptr,
-                   TRUE,
-                   0,
-                   &environment[0],
-                   options.workingDirectory.empty() ? nullptr : options.workingDirectory.c_str(),
-                   &startup,
-                   &process);
+  std::wstring program = Wide(args[0]);
+  std::wstring command = Wide(CommandLine(args));
+  std::wstring environment = EnvironmentBlock(options);
+  std::wstring directory = Wide(options.workingDirectory);
+  BOOL started = CreateProcessW(program.c_str(),
+                                &command[0],
+                                nullptr,
+                                nullptr,
+                                TRUE,
+                                CREATE_UNICODE_ENVIRONMENT,
+                                &environment[0],
+                                directory.empty() ? nullptr : directory.c_str(),
+                                &startup,
+                                &process);
   CloseHandle(inRead);
   CloseHandle(outWrite);
   CloseHandle(errWrite);

@@ -111,6 +111,44 @@ TEST(GeneratorEdges, ExceptionsEndInOneLineAndLeaveNoPartialOutput)
       }
 }
 
+TEST(GeneratorEdges, PathsOutsideTheCodePageOrPastTheOldLimit)
+{
+  // A folder named in Chinese (outside Windows' Western code page), and one
+  // deeper than the 260 characters of Windows' old limit on paths: a run
+  // there writes what a run in a plain folder writes, and a message gives
+  // such a path as it was given.
+  std::string deep = "田中";
+  for (int i = 0; i < 20; ++i)
+    deep += "/folder" + std::to_string(i) + "_of_a_long_path";
+  for (const Generator& g : { tcl, python })
+  {
+    Files plain;
+    ProcessResult r =
+      RunProcess(Command(g.program, g.python, plain.list, plain.first, plain.second));
+    ASSERT_EQ(r.exitStatus, 0) << r.err;
+    for (const std::string& folder : { std::string("田中"), deep })
+    {
+      Files f;
+      const std::string dir = f.dir + "/" + folder;
+      std::filesystem::create_directories(std::filesystem::u8path(dir));
+      const std::string list = dir + "/lib.list", first = dir + "/a.cxx", second = dir + "/b.cxx";
+      ASSERT_TRUE(WriteFile(list, f.listText));
+      const std::string what = std::string(g.program) + " in " + folder;
+      r = RunProcess(Command(g.program, g.python, list, first, second));
+      EXPECT_EQ(r.exitStatus, 0) << what << ": " << r.err;
+      EXPECT_EQ(r.err, "") << what;
+      EXPECT_EQ(ReadFile(first), ReadFile(plain.first)) << what;
+      if (g.python)
+      {
+        EXPECT_EQ(ReadFile(second), ReadFile(plain.second)) << what;
+      }
+
+      r = RunProcess(Command(g.program, g.python, dir + "/absent.list", first, second));
+      ExpectOneLine(r, "Input file " + dir + "/absent.list could not be opened\n", what);
+    }
+  }
+}
+
 #ifndef _WIN32
 TEST(GeneratorEdges, ClosedStandardStreamsTakeNoFile)
 {

@@ -77,17 +77,38 @@ TEST(Failure, MissingListFile)
   EXPECT_FALSE(FileExists(freshImpl));
 }
 
-TEST(Failure, ListFileWithoutTokens)
+TEST(Failure, ListFileWithoutTokensOrNotItsEncoding)
 {
-  for (const char* list : { "", " ", "\n\n\t \r\n\v\f" })
+  struct Case
+  {
+    std::string list;
+    bool badUtf16;  // else without tokens
+  };
+  std::vector<Case> cases = { { "", false },
+                              { " ", false },
+                              { "\n\n\t \r\n\v\f", false },
+                              { "\xEF\xBB\xBF", false },
+                              { AsUtf16(" \r\n"), false },
+                              // Marked as UTF-16 but not: an odd byte, surrogates
+                              // without their other half.
+                              { AsUtf16("zebDemoPython") + "x", true },
+                              { AsUtf16("zebDemoPython") + std::string("\x3D\xD8", 2), true },
+                              { AsUtf16("zebDemoPython ", true) + std::string("\xDE\x00", 2),
+                                true } };
+#ifdef _WIN32
+  cases.push_back({ "\x1AzebDemoPython", false });
+#endif
+  for (const Case& c : cases)
   {
     Workspace w;
-    WriteFile(w.list, list);
-    ExpectFailure(Generate({ w.list, w.init, w.impl }), "Error getting libName\n");
+    WriteFile(w.list, c.list);
+    const std::string message = c.badUtf16 ? "Input file " + w.list + " is not valid UTF-16 text\n"
+                                           : "Error getting libName\n";
+    ExpectFailure(Generate({ w.list, w.init, w.impl }), message);
     w.ExpectOutputsUntouched();
 
     const std::string freshInit = w.scratch.File("a.cxx"), freshImpl = w.scratch.File("b.cxx");
-    ExpectFailure(Generate({ w.list, freshInit, freshImpl }), "Error getting libName\n");
+    ExpectFailure(Generate({ w.list, freshInit, freshImpl }), message);
     EXPECT_FALSE(FileExists(freshInit));
     EXPECT_FALSE(FileExists(freshImpl));
   }

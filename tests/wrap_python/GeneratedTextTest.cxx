@@ -145,6 +145,10 @@ TEST(GeneratedText, CoreModuleGetsMutableLast)
   Generated alone = GenerateFrom("zebCommonCorePython");
   EXPECT_EQ(alone.impl, WithPlatformLineEnds(ExpectedImpl("zebCommonCorePython", { "mutable" })));
 
+  // A byte-order mark is no part of the name.
+  Generated marked = GenerateFrom("\xEF\xBB\xBFzebCommonCorePython\r\n");
+  EXPECT_EQ(marked.impl, WithPlatformLineEnds(ExpectedImpl("zebCommonCorePython", { "mutable" })));
+
   Generated named = GenerateFrom("zebCommonCorePython mutable zebIndent\n");
   EXPECT_EQ(named.impl,
             WithPlatformLineEnds(
@@ -188,6 +192,29 @@ TEST(GeneratedText, LineBreaksCarryNoMeaning)
   EXPECT_EQ(oneLine.impl, perLine.impl);
   EXPECT_EQ(mixed.init, perLine.init);
   EXPECT_EQ(mixed.impl, perLine.impl);
+
+  // As editors on Windows save it: UTF-8 with a byte-order mark, and UTF-16
+  // ("Unicode") in either byte order; on Windows a Ctrl-Z ends the list, as
+  // the C runtime's text mode ends a file there.
+  const std::string windowsLines = "zebIOPython\r\nzebReader\r\nzebWriter\r\nzebImage\r\n";
+  std::vector<std::string> saved = { "\xEF\xBB\xBF" + windowsLines,
+                                     AsUtf16(windowsLines),
+                                     AsUtf16(windowsLines, true) };
+#ifdef _WIN32
+  saved.push_back(windowsLines + "\x1A zebJunk\r\n");
+  saved.push_back(AsUtf16(windowsLines + "\x1A zebJunk\r\n"));
+#endif
+  for (const std::string& list : saved)
+  {
+    Generated editor = GenerateFrom(list);
+    EXPECT_EQ(editor.init, perLine.init) << list;
+    EXPECT_EQ(editor.impl, perLine.impl) << list;
+  }
+#ifndef _WIN32
+  Generated ctrlZ = GenerateFrom("zebIOPython zebReader\x1A zebWriter");
+  EXPECT_EQ(ctrlZ.impl,
+            WithPlatformLineEnds(ExpectedImpl("zebIOPython", { "zebReader\x1A", "zebWriter" })));
+#endif
 }
 
 TEST(GeneratedText, NamesAreInsertedVerbatim)
@@ -197,6 +224,14 @@ TEST(GeneratedText, NamesAreInsertedVerbatim)
   EXPECT_EQ(result.impl,
             WithPlatformLineEnds(ExpectedImpl("lib\"x", { "#", "--", "\"quoted\"", "0" })));
   EXPECT_EQ(result.init, WithPlatformLineEnds(ExpectedInit("lib\"x")));
+
+  // Names outside ASCII in UTF-16 become UTF-8: "zö ö 田 😀" in UTF-16BE is
+  // U+00F6, U+7530, and U+1F600 as a surrogate pair.
+  Generated utf16 =
+    GenerateFrom(std::string("\xFE\xFF\0z\0\xF6\0 \0\xF6\0 \x75\x30\0 \xD8\x3D\xDE\x00", 20));
+  EXPECT_EQ(utf16.impl,
+            WithPlatformLineEnds(
+              ExpectedImpl("z\xC3\xB6", { "\xC3\xB6", "\xE7\x94\xB0", "\xF0\x9F\x98\x80" })));
 }
 
 TEST(GeneratedText, LongNamesAndLongListsAreWhole)

@@ -74,7 +74,7 @@ TEST_F(WrapTclInitFailure, OutputThatCannotBeOpened)
   EXPECT_EQ(ReadFile(input), "zebLib a b\n");
 }
 
-TEST_F(WrapTclInitFailure, MissingTokensLeaveTheOutputEmpty)
+TEST_F(WrapTclInitFailure, UnusableListsLeaveTheOutputEmpty)
 {
   ExpectListFailure("", "Error getting libName\n");
   ExpectListFailure(" \t\r\n\n ", "Error getting libName\n");
@@ -82,6 +82,19 @@ TEST_F(WrapTclInitFailure, MissingTokensLeaveTheOutputEmpty)
   ExpectListFailure("zebLib COMMAND x VERSION 1.0 COMMAND \n", "Error getting command\n");
   ExpectListFailure("zebLib a VERSION", "Error getting version\n");
   ExpectListFailure("zebLib VERSION 1.0\nVERSION\n\n", "Error getting version\n");
+  ExpectListFailure("\xEF\xBB\xBF", "Error getting libName\n");
+  ExpectListFailure(AsUtf16(" \r\n\t"), "Error getting libName\n");
+  ExpectListFailure(AsUtf16("zebLib a COMMAND", true), "Error getting command\n");
+#ifdef _WIN32
+  ExpectListFailure("\x1AzebLib a", "Error getting libName\n");
+#endif
+  // Text marked as UTF-16 that is not: an odd byte, surrogates without their
+  // other half.
+  const std::string message = "Input file " + input + " is not valid UTF-16 text\n";
+  ExpectListFailure(AsUtf16("zebLib a") + "b", message);
+  ExpectListFailure(AsUtf16("zebLib a") + std::string("\x3D\xD8", 2), message);
+  ExpectListFailure(AsUtf16("zebLib ") + std::string("\x3D\xD8 \0", 4), message);
+  ExpectListFailure(AsUtf16("zebLib ", true) + std::string("\xDE\x00", 2), message);
 }
 
 // A directory as the list, /dev/full and ulimit exist on POSIX systems only.
@@ -104,7 +117,7 @@ TEST_F(WrapTclInitFailure, WriteErrorsEndWithStatusOne)
   {
     ASSERT_TRUE(WriteFile(input, list));
     ProcessResult r = RunProcess({ WRAP_TCL_INIT, input, "/dev/full" });
-    EXPECT_EQ(r.err, "Error writing output file /dev/full\n");
+    EXPECT_EQ(r.err, "Output file /dev/full could not be written\n");
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.exitStatus, 1);
   }
@@ -174,7 +187,7 @@ TEST_F(WrapTclInitFailure, WriteFailingPartWayLeavesTheOutputEmpty)
   ProcessOptions limited;
   limited.fileSizeLimit = 16384;
   ProcessResult r = RunProcess({ WRAP_TCL_INIT, input, output }, limited);
-  EXPECT_EQ(r.err, "Error writing output file " + output + "\n");
+  EXPECT_EQ(r.err, "Output file " + output + " could not be written\n");
   EXPECT_EQ(r.exitStatus, 1);
   EXPECT_EQ(r.signal, 0);
   bool found = false;

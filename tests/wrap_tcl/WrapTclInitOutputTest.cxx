@@ -121,6 +121,11 @@ TEST(WrapTclInitOutput, CoreOnlyForTheWholeNameInAnyLetterCase)
   }
   ExpectSource("zebCommonCoreTcl_",
                { "zebCommonCoreTcl_", "Zebcommoncoretcl_", {}, {}, "", false });
+  // A byte-order mark is no part of the name.
+  ExpectSource("\xEF\xBB\xBFzebCommonCoreTcl",
+               { "zebCommonCoreTcl", "Zebcommoncoretcl", {}, {}, "", true });
+  ExpectSource(AsUtf16("ZEBCOMMONCORETCL\r\n"),
+               { "ZEBCOMMONCORETCL", "Zebcommoncoretcl", {}, {}, "", true });
 }
 
 TEST(WrapTclInitOutput, CommandsGoThroughTheirInitPrefixCreatorsStayAsRead)
@@ -163,6 +168,28 @@ TEST(WrapTclInitOutput, LinesCarryNoMeaning)
   ExpectSource("zebLib a b COMMAND other VERSION 3.1", e);
   ExpectSource("zebLib\na\nb\nCOMMAND\nother\nVERSION\n3.1\n", e);
   ExpectSource("  \t\r\n zebLib\ta\r\nb \v\fCOMMAND\n\n other VERSION\t3.1", e);
+  // As editors on Windows save it: UTF-8 with a byte-order mark, and UTF-16
+  // ("Unicode") in either byte order.
+  ExpectSource("\xEF\xBB\xBFzebLib a b\r\nCOMMAND other VERSION 3.1\r\n", e);
+  ExpectSource(AsUtf16("zebLib a b\r\nCOMMAND other VERSION 3.1\r\n"), e);
+  ExpectSource(AsUtf16("zebLib a b\r\nCOMMAND other VERSION 3.1\r\n", true), e);
+  // A Ctrl-Z ends the list on Windows, as the C runtime's text mode ends a
+  // file there; elsewhere it is a byte like any other.
+#ifdef _WIN32
+  ExpectSource("zebLib a b COMMAND other VERSION 3.1\r\n\x1A junk COMMAND", e);
+  ExpectSource(AsUtf16("zebLib a b COMMAND other VERSION 3.1\x1A junk"), e);
+#else
+  ExpectSource("zebLib a\x1A b", { "zebLib", "Zeblib", { "a\x1A", "b" }, {}, "", false });
+#endif
+  // Names outside ASCII in UTF-16 become UTF-8: "zö ö 田 😀" in UTF-16LE is
+  // U+00F6, U+7530, and U+1F600 as a surrogate pair.
+  ExpectSource(std::string("\xFF\xFEz\0\xF6\0 \0\xF6\0 \0\x30\x75 \0\x3D\xD8\x00\xDE", 20),
+               { "z\xC3\xB6",
+                 "Z\xC3\xB6",
+                 { "\xC3\xB6", "\xE7\x94\xB0", "\xF0\x9F\x98\x80" },
+                 {},
+                 "",
+                 false });
 }
 
 TEST(WrapTclInitOutput, LongNamesAndManyNames)

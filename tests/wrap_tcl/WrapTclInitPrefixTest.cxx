@@ -34,26 +34,35 @@ TEST(WrapTclInitPrefix, TokensEndAtTheirFirstNul)
   EXPECT_EQ(list.version, "1.0");
 }
 
-TEST(WrapTclInitPrefix, TokenEndFoundAtEveryPositionOfABlock)
+TEST(WrapTclInitPrefix, TokensStopAtWhitespaceNulOrTheEnd)
 {
   // Bytes next to the whitespace range and above 0x7f belong to a token,
-  // whether char is signed or not; a token stops at whitespace, NUL or the
-  // end of the text, wherever in a 16-byte block that falls.
+  // whether char is signed or not; a token stops at whitespace, at a NUL
+  // (the rest of its run goes with it) or at the end of the text.
   const std::string inToken = "\x08\x0e\x1f!\x7f\x80\xa0\xff"
                               "aZ~_";
   const std::vector<std::string> stops = { " ", "\t", "\n", "\v", "\f", "\r", std::string(1, '\0'),
                                            "" };
   for (const std::string& stop : stops)
   {
-    for (size_t length = 0; length < 40; ++length)
+    for (size_t length = 1; length < 40; ++length)
     {
       std::string text;
       for (size_t i = 0; i < length; ++i)
         text += inToken[i % inToken.size()];
       text += stop.empty() ? "" : stop + std::string(16, 't');
-      const char* begin = text.c_str();
-      EXPECT_EQ(findTokenEnd(begin, begin + text.size()) - begin, static_cast<ptrdiff_t>(length))
+      const bool whitespace = !stop.empty() && stop[0] != '\0';
+      size_t pos = 0;
+      std::string_view token;
+      ASSERT_TRUE(nextListToken(text, &pos, &token));
+      EXPECT_EQ(token, text.substr(0, length))
         << "stop " << static_cast<int>(stop.empty() ? -1 : stop[0]) << ", length " << length;
+      EXPECT_EQ(nextListToken(text, &pos, &token), whitespace);
+      if (whitespace)
+      {
+        EXPECT_EQ(token, std::string(16, 't'));
+      }
+      EXPECT_EQ(pos, text.size());
     }
   }
 }
