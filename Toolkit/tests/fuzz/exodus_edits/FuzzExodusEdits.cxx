@@ -17,6 +17,30 @@ namespace
 {
 char filePath[] = "/tmp/zeb-fuzz-exodus-edits-XXXXXX";
 NetCDFModel validMesh;
+
+// The most bytes of values an edited file may hold. Two dimensions resized
+// to their largest (65,535) would make one variable of gigabytes, which the
+// writer would have to hold in memory: such a file tests the fuzz target's
+// memory, not the reader, whose bounds the smaller files reach as well.
+const double LargestValueBytes = 64.0 * 1024 * 1024;
+
+double ValueBytes(const NetCDFModel& model)
+{
+  double bytes = 0;
+  for (const NetCDFVariable& variable : model.variables)
+  {
+    double values = 1;
+    for (int d : variable.dimensions)
+    {
+      if (d >= 0 && static_cast<size_t>(d) < model.dimensions.size())
+      {
+        values *= static_cast<double>(model.dimensions[static_cast<size_t>(d)].length);
+      }
+    }
+    bytes += values * static_cast<double>(NetCDFTypeSize(variable.type));
+  }
+  return bytes;
+}
 }
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -37,6 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
   NetCDFModel model = validMesh;
   ApplyExodusEdits(data, size, model);
+  if (ValueBytes(model) > LargestValueBytes)
+  {
+    return 0;
+  }
   std::string reason;
   // Edits the netCDF library refuses to write (a name twice, a second
   // unlimited dimension, ...) make no file.
