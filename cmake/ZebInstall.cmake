@@ -65,8 +65,7 @@ endforeach()
 
 # The core Tcl package's index, where tclsh looks for packages.
 if(TARGET zebCommonCoreTcl)
-  zeb_install_tcl_package_index(zebCommonCoreTcl ${ZEB_INSTALL_TCLDIR} ${CMAKE_INSTALL_LIBDIR}
-    COMPONENT runtime)
+  zeb_install_tcl_package_index(zebCommonCoreTcl ${ZEB_INSTALL_TCLDIR} COMPONENT runtime)
 endif()
 
 # The package: targets in the Zeb:: namespace, the functions, the template;

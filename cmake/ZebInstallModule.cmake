@@ -103,7 +103,7 @@ function(zeb_install_module)
       LIBRARY DESTINATION ${destination}
       ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
     if(tcl_package)
-      zeb_install_tcl_package_index(${target} ${ZEB_INSTALL_TCLDIR} ${CMAKE_INSTALL_LIBDIR})
+      zeb_install_tcl_package_index(${target} ${ZEB_INSTALL_TCLDIR})
     endif()
   endforeach()
   if(ARG_HEADERS)

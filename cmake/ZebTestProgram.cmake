@@ -81,6 +81,12 @@ function(zeb_test_program program)
   configure_file(${ZEB_TEST_REGISTRY_TEMPLATE} ${registry} @ONLY)
   add_executable(${program} ${registry})
   target_link_libraries(${program} PRIVATE Zeb::zebTestDriverMain ${program}_objects)
+  # The installed kit of a Windows build gives its programs' manifest (UTF-8
+  # arguments and file names, long paths); this tree's build links it into
+  # every program itself.
+  if(TARGET Zeb::zebProgramManifest)
+    target_link_libraries(${program} PRIVATE Zeb::zebProgramManifest)
+  endif()
   # The objects of an object library reach only the targets that link it
   # directly: those of another program's tests are linked here.
   foreach(library IN LISTS ARG_LIBRARIES)

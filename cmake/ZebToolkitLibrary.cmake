@@ -5,7 +5,9 @@
 # The module's folder is its public include
 # directory in the build; the install puts the library in the library folder
 # (component runtime), finding its neighbours through an $ORIGIN run path,
-# and the folder's headers in the kit's include folder. An install under /usr
+# and the folder's headers in the kit's include folder. On Windows the DLL
+# goes to the program folder (runtime) and its import library to the library
+# folder. An install under /usr
 # is the system's: the loader finds the libraries there, and they keep no run
 # path, as Debian's policy wants.
 include(ZebInstallDirs)
@@ -39,6 +41,8 @@ function(zeb_toolkit_library module)
   endif()
   install(TARGETS ${module} EXPORT ZebTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
     INCLUDES DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
   install(CODE "if(CMAKE_INSTALL_PREFIX MATCHES \"^/usr/?$\")
       file(RPATH_REMOVE FILE

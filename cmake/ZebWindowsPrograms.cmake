@@ -3,7 +3,8 @@
 # Every executable embeds windows/zebProgram.manifest: UTF-8 is its code
 # page, so that the C runtime hands main its arguments in UTF-8 and opens
 # files named in UTF-8 whatever the system's code page, and paths may be
-# longer than 260 characters.
+# longer than 260 characters. The kit installs it for a module's test
+# programs.
 #
 # The compiler's runtime DLLs (libstdc++, libgcc_s, libwinpthread) are
 # copied into the build's bin folder and installed into bin, beside the
@@ -18,6 +19,10 @@ set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/windows/zebProgram.rc APPEND PROPE
   OBJECT_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/windows/zebProgram.manifest)
 link_libraries(
   "$<BUILD_INTERFACE:$<$<STREQUAL:$<TARGET_PROPERTY:TYPE>,EXECUTABLE>:zebProgramManifest>>")
+# The kit's zeb_test_program links the installed object into a module's test
+# programs, Zeb::zebProgramManifest.
+install(TARGETS zebProgramManifest EXPORT ZebTargets
+  OBJECTS DESTINATION ${ZEB_INSTALL_CMAKEDIR}/windows)
 
 if(MINGW)
   foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
@@ -27,6 +32,7 @@ if(MINGW)
       message(FATAL_ERROR "The compiler's runtime DLL ${dll} was not found")
     endif()
     configure_file(${file} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll} COPYONLY)
-    install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll} DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${dll} DESTINATION ${CMAKE_INSTALL_BINDIR}
+      COMPONENT runtime)
   endforeach()
 endif()

@@ -76,16 +76,22 @@ function(zeb_wrap_tcl_init library list_file)
   zeb_check_wrap_list(${library} tcl ${list_path})
 endfunction()
 
-# zeb_install_tcl_package_index(<library> <index folder> <library folder> [<install option>...])
+# zeb_install_tcl_package_index(<library> <index folder> [<install option>...])
 #
-# Installs the index of the Tcl package <library>, <index folder>/<library>/pkgIndex.tcl,
-# which loads the library from <library folder> (both relative to the
-# install prefix, or absolute), so that "package require <package>" finds it
-# once auto_path holds <index folder>. The options go to install(FILES), e.g.
+# Installs the index of the Tcl package <library>, <index folder>/<library>/pkgIndex.tcl
+# (relative to the install prefix, or absolute), which loads the library from
+# where install(TARGETS) puts it: the library folder (CMAKE_INSTALL_LIBDIR),
+# or on Windows, where a DLL is a program's runtime file, the program folder
+# (CMAKE_INSTALL_BINDIR). "package require <package>" then finds it once
+# auto_path holds <index folder>. The options go to install(FILES), e.g.
 # COMPONENT <component>.
-function(zeb_install_tcl_package_index library index_folder library_folder)
+function(zeb_install_tcl_package_index library index_folder)
   get_target_property(package ${library} ZEB_TCL_PACKAGE)
   get_target_property(version ${library} ZEB_TCL_PACKAGE_VERSION)
+  set(library_folder ${CMAKE_INSTALL_LIBDIR})
+  if(WIN32)
+    set(library_folder ${CMAKE_INSTALL_BINDIR})
+  endif()
   foreach(folder index_folder library_folder)
     cmake_path(ABSOLUTE_PATH ${folder} BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX}
       OUTPUT_VARIABLE ${folder}_path)
