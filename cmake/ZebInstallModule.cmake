@@ -10,7 +10,8 @@
 # - any other library into the library folder, a program into bin/.
 # The HEADERS (relative to the current source folder) go to the include
 # folder. Installed libraries find the module's own libraries through
-# $ORIGIN and the kit's where the build found them.
+# $ORIGIN and the kit's where the build found them; under /usr, where the
+# loader finds them, they keep no run path.
 #
 # A target that does not exist, a header that is neither a file nor
 # generated (a misspelled keyword lands among the headers) and arguments
@@ -87,9 +88,12 @@ function(zeb_install_module)
   foreach(target IN LISTS ARG_TARGETS)
     get_target_property(python_module ${target} ZEB_PYTHON_MODULE)
     get_target_property(tcl_package ${target} ZEB_TCL_PACKAGE)
+    get_target_property(type ${target} TYPE)
     set(destination ${CMAKE_INSTALL_LIBDIR})
     if(python_module)
       set(destination ${ZEB_INSTALL_PYTHONDIR})
+    elseif(type STREQUAL "EXECUTABLE")
+      set(destination ${CMAKE_INSTALL_BINDIR})
     endif()
     cmake_path(ABSOLUTE_PATH destination BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX}
       OUTPUT_VARIABLE from)
@@ -102,6 +106,15 @@ function(zeb_install_module)
       RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
       LIBRARY DESTINATION ${destination}
       ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+    # Under /usr the loader finds the libraries, and the system's files
+    # carry no run path.
+    if(type MATCHES "^(SHARED_LIBRARY|MODULE_LIBRARY|EXECUTABLE)$")
+      install(CODE "if(CMAKE_INSTALL_PREFIX MATCHES \"^/usr/?$\")
+          set(file \"${destination}/$<TARGET_FILE_NAME:${target}>\")
+          cmake_path(ABSOLUTE_PATH file BASE_DIRECTORY /usr)
+          file(RPATH_REMOVE FILE \"\$ENV{DESTDIR}\${file}\")
+        endif()")
+    endif()
     if(tcl_package)
       zeb_install_tcl_package_index(${target} ${ZEB_INSTALL_TCLDIR})
     endif()

@@ -2,7 +2,8 @@
 # makes the kit's Debian packages of this build; their control files are
 # checked, lintian finds no error in them, and from the two unpacked into a
 # scratch root the core Tcl package loads through tclsh's search path and
-# the example module configures and builds against the root's /usr.
+# the example module configures and builds against the root's /usr, and
+# installs into /usr as a package of its own would, without run paths.
 # LINTIAN names lintian's program.
 
 step cpack cpack --config "$build/CPackConfig.cmake" -G External -B "$work/packages"
@@ -70,5 +71,21 @@ expect_output "package require zebCommonCoreTcl from the unpacked packages" "$ou
 
 # A module against the unpacked /usr.
 step configure-against-packages cmake -S "$source/Examples/ExternalModule" -B "$work/example" \
-  -G "$generator" -C "$settings" -DCMAKE_PREFIX_PATH="$root/usr"
+  -G "$generator" -C "$settings" -DCMAKE_PREFIX_PATH="$root/usr" -DCMAKE_INSTALL_PREFIX=/usr
 step build-against-packages cmake --build "$work/example" --parallel 2
+
+# The module installed into /usr, as its own package would be.
+step install-module-into-usr env DESTDIR="$work/module-root" cmake --install "$work/example"
+while read -r file; do
+  [ "$(head -c 4 "$file")" = $'\x7fELF' ] || continue
+  if readelf --dynamic "$file" | grep -qE "\((RUNPATH|RPATH)\)"; then
+    fail "the module's ${file#"$work/module-root"} has a run path under /usr"
+  fi
+done < <(find "$work/module-root/usr" -type f \( -name "*.so" -o -perm -u+x \))
+module_files=$(find "$work/module-root/usr/lib/$multiarch" "$work/module-root/usr/lib/python3" \
+  "$work/module-root/usr/lib/tcltk" -type f -printf "%P\n" | LC_ALL=C sort)
+soabi=$("$python" -c 'import sysconfig; print(sysconfig.get_config_var("SOABI"))')
+expect_output "the module's files under /usr/lib" "$module_files" "dist-packages/zebExamplePython.$soabi.so
+libzebExample.so
+libzebExampleTcl.so
+$multiarch/zebExampleTcl/pkgIndex.tcl"
