@@ -36,7 +36,9 @@
 # the top-level CMakeLists.txt): without it ctest would find none of them, so
 # the configure stops and says so. With BUILD_TESTING set to OFF (CTest's
 # switch, which include(CTest) honours) there is no test program at all.
-# Arguments before the first keyword stop the configure.
+# Arguments before the first keyword, a misspelled keyword among the tests,
+# sources, start-up modules or libraries, and a test whose name is not a
+# function's stop the configure.
 #
 # The registry and TestStartup.h are written from the driver's templates,
 # ZEB_TEST_REGISTRY_TEMPLATE and ZEB_TEST_STARTUP_TEMPLATE (the installed
@@ -52,12 +54,15 @@ endif()
 function(zeb_test_program program)
   cmake_parse_arguments(ARG "PROBE" "TIMEOUT;BASELINES"
     "TESTS;SOURCES;STARTUP;LIBRARIES;ARGUMENTS;RUN;LABELS;ENVIRONMENT" ${ARGN})
+  set(keywords "TESTS, SOURCES, STARTUP, LIBRARIES, ARGUMENTS, BASELINES, LABELS, TIMEOUT, "
+    "ENVIRONMENT, RUN and PROBE")
+  string(CONCAT keywords ${keywords})
   if(ARG_UNPARSED_ARGUMENTS)
     list(JOIN ARG_UNPARSED_ARGUMENTS " " unplaced)
     message(FATAL_ERROR "zeb_test_program(${program}): cannot place the arguments ${unplaced}: "
-      "its keywords are TESTS, SOURCES, STARTUP, LIBRARIES, ARGUMENTS, BASELINES, LABELS, "
-      "TIMEOUT, ENVIRONMENT, RUN and PROBE")
+      "its keywords are ${keywords}")
   endif()
+  zeb_check_test_program_lists(${program} "${keywords}")
   if(DEFINED BUILD_TESTING AND NOT BUILD_TESTING)
     return()
   endif()
@@ -129,6 +134,34 @@ function(zeb_test_program program)
     endforeach()
     if(ZEB_EMULATOR_FIXTURE)
       set_tests_properties(${program}.${test} PROPERTIES FIXTURES_REQUIRED ${ZEB_EMULATOR_FIXTURE})
+    endif()
+  endforeach()
+endfunction()
+
+# Stops the configure at a misspelled keyword, which lands in the list
+# before it (TESTS TestA SOURCE a.cxx, LIBRARIES zebA LABEL kit): a keyword
+# with or without its plural S, or LIBRARY, among the tests, sources,
+# start-up modules or libraries; and at a test name that cannot be a
+# function's.
+function(zeb_check_test_program_lists program keywords)
+  set(misspellings LIBRARY)
+  foreach(keyword TESTS SOURCES STARTUP LIBRARIES ARGUMENTS BASELINES LABELS TIMEOUT ENVIRONMENT
+      RUN PROBE)
+    string(REGEX REPLACE "S$" "" singular ${keyword})
+    list(APPEND misspellings ${singular} ${singular}S)
+  endforeach()
+  foreach(list TESTS SOURCES STARTUP LIBRARIES RUN)
+    foreach(word IN LISTS ARG_${list})
+      if(word IN_LIST misspellings)
+        message(FATAL_ERROR "zeb_test_program(${program}): ${list} holds ${word}, a misspelled "
+          "keyword: its keywords are ${keywords}")
+      endif()
+    endforeach()
+  endforeach()
+  foreach(test IN LISTS ARG_TESTS ARG_RUN)
+    if(NOT test MATCHES "^[A-Za-z_][A-Za-z0-9_]*$")
+      message(FATAL_ERROR "zeb_test_program(${program}): the test ${test} is not a function's "
+        "name (int ${test}(int argc, char* argv[]) cannot be declared)")
     endif()
   endforeach()
 endfunction()

@@ -178,6 +178,15 @@ mistake install-module-argument example  configure fails \
 mistake test-program-argument   example  configure fails \
   "zeb_test_program(example_tests): cannot place the arguments TEST TestExampleCounterPrint" \
   --edit "sed -i 's/^  TESTS /  TEST /' CMakeLists.txt"
+mistake test-program-keyword-in-tests example configure fails \
+  "zeb_test_program(example_tests): TESTS holds SOURCE, a misspelled keyword" \
+  --edit "sed -i 's/^  SOURCES Testing\/TestExampleCounter.cxx/  SOURCE Testing\/TestExampleCounter.cxx/' CMakeLists.txt"
+mistake test-program-keyword-in-libraries example configure fails \
+  "zeb_test_program(example_tests): LIBRARIES holds LABEL, a misspelled keyword" \
+  --edit "sed -i 's/^  LABELS example)/  LABEL example)/' CMakeLists.txt"
+mistake test-program-no-sources-keyword example configure fails \
+  "zeb_test_program(example_tests): the test Testing/TestExampleCounter.cxx is not a function's name" \
+  --edit "sed -i 's/^  SOURCES Testing\/TestExampleCounter.cxx/  Testing\/TestExampleCounter.cxx/' CMakeLists.txt"
 mistake wrap-tcl-argument       example  configure fails \
   "zeb_wrap_tcl_init(zebExampleTcl): cannot place the arguments VERSION 2.0" \
   --edit "sed -i 's/zebExampleTclInit.txt)/zebExampleTclInit.txt VERSION 2.0)/' CMakeLists.txt"
