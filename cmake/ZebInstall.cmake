@@ -91,6 +91,7 @@ install(FILES
   ${CMAKE_BINARY_DIR}/ZebConfigVersion.cmake
   ${CMAKE_CURRENT_LIST_DIR}/ZebTestProgram.cmake
   ${CMAKE_CURRENT_LIST_DIR}/ZebInstallModule.cmake
+  ${CMAKE_CURRENT_LIST_DIR}/ZebSystemRunPath.cmake
   ${CMAKE_CURRENT_LIST_DIR}/ZebWrapPython.cmake
   ${CMAKE_CURRENT_LIST_DIR}/ZebWrapTcl.cmake
   ${CMAKE_CURRENT_LIST_DIR}/ZebWrapList.cmake

@@ -24,6 +24,7 @@
 # where tclsh and python3 look; any other install the Tcl packages in the
 # library folder and the Python modules in lib/python3.<minor>/site-packages.
 include(GNUInstallDirs)
+include(${CMAKE_CURRENT_LIST_DIR}/ZebSystemRunPath.cmake)
 
 # Declares the folder <variable>, relative to the install prefix, with its
 # default. A value given on the command line without a type stays relative
@@ -106,14 +107,8 @@ function(zeb_install_module)
       RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
       LIBRARY DESTINATION ${destination}
       ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
-    # Under /usr the loader finds the libraries, and the system's files
-    # carry no run path.
     if(type MATCHES "^(SHARED_LIBRARY|MODULE_LIBRARY|EXECUTABLE)$")
-      install(CODE "if(CMAKE_INSTALL_PREFIX MATCHES \"^/usr/?$\")
-          set(file \"${destination}/$<TARGET_FILE_NAME:${target}>\")
-          cmake_path(ABSOLUTE_PATH file BASE_DIRECTORY /usr)
-          file(RPATH_REMOVE FILE \"\$ENV{DESTDIR}\${file}\")
-        endif()")
+      zeb_install_without_system_run_path(${target} ${destination})
     endif()
     if(tcl_package)
       zeb_install_tcl_package_index(${target} ${ZEB_INSTALL_TCLDIR})

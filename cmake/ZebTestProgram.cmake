@@ -54,15 +54,16 @@ endif()
 function(zeb_test_program program)
   cmake_parse_arguments(ARG "PROBE" "TIMEOUT;BASELINES"
     "TESTS;SOURCES;STARTUP;LIBRARIES;ARGUMENTS;RUN;LABELS;ENVIRONMENT" ${ARGN})
-  set(keywords "TESTS, SOURCES, STARTUP, LIBRARIES, ARGUMENTS, BASELINES, LABELS, TIMEOUT, "
-    "ENVIRONMENT, RUN and PROBE")
-  string(CONCAT keywords ${keywords})
+  set(keywords TESTS SOURCES STARTUP LIBRARIES ARGUMENTS BASELINES LABELS TIMEOUT ENVIRONMENT
+    RUN PROBE)
+  list(JOIN keywords ", " keyword_text)
+  string(REPLACE ", PROBE" " and PROBE" keyword_text "${keyword_text}")
   if(ARG_UNPARSED_ARGUMENTS)
     list(JOIN ARG_UNPARSED_ARGUMENTS " " unplaced)
     message(FATAL_ERROR "zeb_test_program(${program}): cannot place the arguments ${unplaced}: "
-      "its keywords are ${keywords}")
+      "its keywords are ${keyword_text}")
   endif()
-  zeb_check_test_program_lists(${program} "${keywords}")
+  zeb_check_test_program_lists()
   if(DEFINED BUILD_TESTING AND NOT BUILD_TESTING)
     return()
   endif()
@@ -138,15 +139,15 @@ function(zeb_test_program program)
   endforeach()
 endfunction()
 
-# Stops the configure at a misspelled keyword, which lands in the list
-# before it (TESTS TestA SOURCE a.cxx, LIBRARIES zebA LABEL kit): a keyword
-# with or without its plural S, or LIBRARY, among the tests, sources,
-# start-up modules or libraries; and at a test name that cannot be a
-# function's.
-function(zeb_check_test_program_lists program keywords)
+# Part of zeb_test_program, reading its program, keywords and parsed
+# arguments (ARG_...): stops the configure at a misspelled keyword, which
+# lands in the list before it (TESTS TestA SOURCE a.cxx, LIBRARIES zebA
+# LABEL kit): a keyword with or without its plural S, or LIBRARY, among the
+# tests, sources, start-up modules or libraries; and at a test name that
+# cannot be a function's.
+function(zeb_check_test_program_lists)
   set(misspellings LIBRARY)
-  foreach(keyword TESTS SOURCES STARTUP LIBRARIES ARGUMENTS BASELINES LABELS TIMEOUT ENVIRONMENT
-      RUN PROBE)
+  foreach(keyword IN LISTS keywords)
     string(REGEX REPLACE "S$" "" singular ${keyword})
     list(APPEND misspellings ${singular} ${singular}S)
   endforeach()
@@ -154,7 +155,7 @@ function(zeb_check_test_program_lists program keywords)
     foreach(word IN LISTS ARG_${list})
       if(word IN_LIST misspellings)
         message(FATAL_ERROR "zeb_test_program(${program}): ${list} holds ${word}, a misspelled "
-          "keyword: its keywords are ${keywords}")
+          "keyword: its keywords are ${keyword_text}")
       endif()
     endforeach()
   endforeach()

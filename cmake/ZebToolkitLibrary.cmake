@@ -7,10 +7,10 @@
 # (component runtime), finding its neighbours through an $ORIGIN run path,
 # and the folder's headers in the kit's include folder. On Windows the DLL
 # goes to the program folder (runtime) and its import library to the library
-# folder. An install under /usr
-# is the system's: the loader finds the libraries there, and they keep no run
-# path, as Debian's policy wants.
+# folder. An install under /usr is the system's: the loader finds the
+# libraries there, and they keep no run path, as Debian's policy wants.
 include(ZebInstallDirs)
+include(ZebSystemRunPath)
 
 function(zeb_toolkit_library module)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
@@ -44,10 +44,7 @@ function(zeb_toolkit_library module)
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
     INCLUDES DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
-  install(CODE "if(CMAKE_INSTALL_PREFIX MATCHES \"^/usr/?$\")
-      file(RPATH_REMOVE FILE
-        \"\$ENV{DESTDIR}/usr/${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:${module}>\")
-    endif()" COMPONENT runtime)
+  zeb_install_without_system_run_path(${module} ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime)
   file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   install(FILES ${headers} DESTINATION ${ZEB_INSTALL_INCLUDEDIR})
 endfunction()

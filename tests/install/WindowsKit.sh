@@ -11,24 +11,7 @@
 set -euo pipefail
 build=$1 source=$2 toolchain=$3 wine_run=$4 wine_prefix=$5
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/zeb-windows-kit.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-  echo "FAILED: $*" >&2
-  failures=$((failures + 1))
-}
-
-step() {
-  local name=$1
-  shift
-  if ! "$@" >"$work/$name.log" 2>&1; then
-    cat "$work/$name.log" >&2
-    echo "FAILED: $name: $*" >&2
-    exit 1
-  fi
-}
+source "$(dirname "$0")/Checks.sh"
 
 kit=$work/kit
 step install cmake --install "$build" --prefix "$kit"
@@ -53,7 +36,4 @@ if [ "$status" -eq 0 ] || ! grep -q "Failed: 田中 is an invalid test name." <<
   echo "$out" >&2
 fi
 
-if [ "$failures" -ne 0 ]; then
-  exit 1
-fi
-echo "the kit's Tcl index and a module's test program hold on Windows"
+finish_checks WindowsKit.Installed
